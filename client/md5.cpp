@@ -159,15 +159,20 @@ void DigestUpdate(DigestContext& context, const void* input, std::int32_t length
 }
 
 void DigestFinal(DigestContext& context, Digest& digest) {
-  std::uint8_t length_bytes[8];
-  StoreLittleEndian(length_bytes, context.count[0]);
-  StoreLittleEndian(length_bytes + 4, context.count[1]);
-
-  static constexpr std::uint8_t kPadding[kBlockSize] = {0x80};
-  const std::size_t buffered = (context.count[0] >> 3) % kBlockSize;
-  const std::size_t padding = buffered < 56 ? 56 - buffered : 120 - buffered;
-  DigestUpdate(context, kPadding, static_cast<std::int32_t>(padding));
-  DigestUpdate(context, length_bytes, sizeof length_bytes);
+  // The padding is one 0x80 byte and zeros up to 56 bytes modulo 64, then the bit count;
+  // it is built in the buffer itself, which saves two passes through DigestUpdate.
+  constexpr std::size_t kLengthOffset = kBlockSize - 8;
+  std::size_t buffered = (context.count[0] >> 3) % kBlockSize;
+  context.buffer[buffered++] = 0x80;
+  if (buffered > kLengthOffset) {
+    std::memset(context.buffer + buffered, 0, kBlockSize - buffered);
+    Transform(context.state, context.buffer);
+    buffered = 0;
+  }
+  std::memset(context.buffer + buffered, 0, kLengthOffset - buffered);
+  StoreLittleEndian(context.buffer + kLengthOffset, context.count[0]);
+  StoreLittleEndian(context.buffer + kLengthOffset + 4, context.count[1]);
+  Transform(context.state, context.buffer);
 
   for (int i = 0; i < 4; ++i) StoreLittleEndian(digest.data() + 4 * i, context.state[i]);
   std::memset(&context, 0, sizeof context);

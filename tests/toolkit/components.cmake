@@ -1,0 +1,1 @@
+# (filled in as the parts arrive)
