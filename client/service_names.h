@@ -7,7 +7,7 @@
 
 // Registration and password recovery live on the domain itself; every user name is a
 // host name under it.
-inline constexpr char kServiceDomain[] = "tarnwick.net";
-inline constexpr char kWebSiteHost[] = "www.tarnwick.net";
+inline constexpr char kServiceDomain[] = "tarn.cn";
+inline constexpr char kWebSiteHost[] = "www.tarn.cn";
 // Host, or host:port, of the update server.
 inline constexpr char kUpdateHost[] = TARNWICK_UPDATE_HOST;

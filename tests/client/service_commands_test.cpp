@@ -118,9 +118,9 @@ TEST(ServiceCommandsTest, PagesOpenOnTheWebSiteAndTheServiceDomain) {
   commands.OpenRegistrationPage();
   commands.OpenPasswordRecoveryPage();
   EXPECT_EQ(platform.calls, (std::vector<std::string>{
-                                "open http://www.tarnwick.net/help.html", "open http://www.tarnwick.net/ym.html",
-                                "open http://www.tarnwick.net/", "open https://tarnwick.net/reg.php",
-                                "open https://tarnwick.net/findpass.php"}));
+                                "open http://www.tarn.cn/help.html", "open http://www.tarn.cn/ym.html",
+                                "open http://www.tarn.cn/", "open https://tarn.cn/reg.php",
+                                "open https://tarn.cn/findpass.php"}));
 }
 
 }  // namespace
