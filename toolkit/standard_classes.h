@@ -1,0 +1,4 @@
+// Makes the toolkit's own component classes known to the description reader.
+#pragma once
+
+void RegisterStandardClasses();
