@@ -242,52 +242,6 @@ TEST(CanvasText, TextOutInksOnlyItsOwnBoxAndFillsTheBackgroundUnlessClear) {
   EXPECT_EQ(CountInk(surface, {0, 0, 80, 30}, clYellow).outside, 0);
 }
 
-// "登陆" in GBK, the system code page of the program.
-constexpr const char* kGbkLogin = "\xB5\xC7\xC2\xBD";
-
-Bitmap SimSunSurface(TFontCharset charset) {
-  Bitmap surface = WhiteSurface(60, 24);
-  Canvas& canvas = surface.Canvas();
-  canvas.Font().SetName("SimSun");
-  canvas.Font().SetHeight(-16);
-  canvas.Font().SetCharset(charset);
-  canvas.Font().SetColor(clBlack);
-  canvas.Brush().SetStyle(BrushStyle::bsClear);
-  return surface;
-}
-
-bool SamePixels(Bitmap& a, Bitmap& b) {
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
-}
-
-// With a font stored as ANSI_CHARSET, GBK bytes must still come out as the two Chinese
-// characters (as a Unicode caller would draw them), not as the four Latin-1 letters that
-// decoding by the font's character set gives.
-TEST(CanvasText, GbkTextIsDecodedByTheCodePageNotByTheFontsCharset) {
-  ASSERT_EQ(GetACP(), 936u) << "the test bed runs with the GBK code page";
-  for (TFontCharset charset : {ANSI_CHARSET, GB2312_CHARSET}) {
-    for (bool with_draw_text : {false, true}) {
-      const char* how = with_draw_text ? "DrawText" : "TextOut";
-      Bitmap ours = SimSunSurface(charset);
-      RECT box{2, 2, 60, 24};
-      if (with_draw_text) ours.Canvas().DrawText(kGbkLogin, box, DT_SINGLELINE | DT_NOPREFIX);
-      else ours.Canvas().TextOut(2, 2, kGbkLogin);
-      Bitmap unicode = SimSunSurface(charset);
-      TextOutW(unicode.Canvas().Handle(), 2, 2, L"\u767B\u9646", 2);
-      Bitmap by_charset = SimSunSurface(charset);
-      TextOutA(by_charset.Canvas().Handle(), 2, 2, kGbkLogin, 4);
-      ASSERT_GT(CountNot(ours, {0, 0, 60, 24}, clWhite).inside, 10) << how << " charset " << int(charset) << ": no ink";
-      EXPECT_TRUE(SamePixels(ours, unicode)) << how << " charset " << int(charset) << " differs from the Unicode text";
-      if (charset == ANSI_CHARSET) EXPECT_FALSE(SamePixels(ours, by_charset)) << how << ": decoded as Latin-1";
-    }
-  }
-  Bitmap surface = SimSunSurface(ANSI_CHARSET);
-  EXPECT_EQ(surface.Canvas().TextWidth(kGbkLogin), 2 * surface.Canvas().TextWidth("\xB5\xC7")) << "two characters, not four bytes";
-}
-
 TEST(CanvasText, DrawTextMeasuresAndCentres) {
   Bitmap surface = WhiteSurface(100, 20);
   Canvas& canvas = surface.Canvas();
