@@ -11,6 +11,7 @@ add_library(tarnwick_toolkit STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/win_control.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/window_class.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/form.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/icon_file.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/menu.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/timer.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/utility_window.cpp
@@ -20,6 +21,7 @@ add_library(tarnwick_toolkit STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/label.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/edit.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/push_button.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tool_bar.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/standard_classes.cpp
 )
 target_include_directories(tarnwick_toolkit PUBLIC ${CMAKE_SOURCE_DIR})

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "toolkit/application.h"
 #include "toolkit/color_property.h"
+#include "toolkit/icon_file.h"
 #include "toolkit/menu.h"
 #include "toolkit/menu_owner_draw.h"
 #include "toolkit/published_properties.h"
@@ -21,6 +23,10 @@ const EnumName<TPosition> kPositionNames[] = {
     {"poDesigned", TPosition::poDesigned}, {"poDefault", TPosition::poDefault},
     {"poScreenCenter", TPosition::poScreenCenter}, {"poDesktopCenter", TPosition::poDesktopCenter},
     {"poMainFormCenter", TPosition::poMainFormCenter}};
+const EnumName<TFormStyle> kFormStyleNames[] = {{"fsNormal", TFormStyle::fsNormal},
+                                                {"fsMDIChild", TFormStyle::fsMDIChild},
+                                                {"fsMDIForm", TFormStyle::fsMDIForm}};
+constexpr UINT kFirstMDIChildId = 0xFF00;  // above every menu command number we hand out
 const EnumName<TWindowState> kWindowStateNames[] = {{"wsNormal", TWindowState::wsNormal},
                                                     {"wsMinimized", TWindowState::wsMinimized},
                                                     {"wsMaximized", TWindowState::wsMaximized}};
@@ -71,7 +77,14 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 TForm::~TForm() {
   Application().FormDestroyed(this);
+  // The MDI client keeps a list of its children: it must do the destroying itself.
+  if (form_style_ == TFormStyle::fsMDIChild && HandleAllocated() && GetParent(Handle())) {
+    SendMessageA(GetParent(Handle()), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
+  }
   if (OnDestroy) OnDestroy(this);
+  // The window is going: a menu freed below must not size it.
+  wanted_client_width_ = -1;
+  wanted_client_height_ = -1;
   // The controls' windows are children of this one: they go while the form still stands.
   DestroyComponents();
   menu_ = nullptr;
@@ -81,6 +94,7 @@ const ClassInfo& TForm::ClassInfo() const {
   static const ::ClassInfo info(
       "TForm", &TWinControl::ClassInfo(),
       {EnumProperty<TForm>("BorderStyle", kBorderStyleNames, &TForm::BorderStyle, &TForm::SetBorderStyle),
+       EnumProperty<TForm>("FormStyle", kFormStyleNames, &TForm::FormStyle, &TForm::SetFormStyle),
        SetProperty<TForm>("BorderIcons", kBorderIconNames, &TForm::BorderIcons, &TForm::SetBorderIcons),
        EnumProperty<TForm>("Position", kPositionNames, &TForm::Position, &TForm::SetPosition),
        EnumProperty<TForm>("WindowState", kWindowStateNames, &TForm::WindowState, &TForm::SetWindowState),
@@ -97,7 +111,9 @@ const ClassInfo& TForm::ClassInfo() const {
        EventMember<TForm, TNotifyEvent>("OnDestroy", &TForm::OnDestroy),
        EventMember<TForm, TNotifyEvent>("OnActivate", &TForm::OnActivate),
        EventMember<TForm, TNotifyEvent>("OnDeactivate", &TForm::OnDeactivate),
-       EventMember<TForm, TCloseQueryEvent>("OnCloseQuery", &TForm::OnCloseQuery)});
+       EventMember<TForm, TCloseQueryEvent>("OnCloseQuery", &TForm::OnCloseQuery),
+       EventMember<TForm, TNotifyEvent>("OnClose", &TForm::OnClose),
+       PictureProperty<TForm>("Icon", &TForm::SetIconFromFile, &TForm::SetIconFromResource)});
   return info;
 }
 
@@ -111,6 +127,57 @@ void TForm::SetBorderIcons(std::uint32_t icons) {
   if (icons == border_icons_) return;
   border_icons_ = icons;
   RecreateWnd();
+}
+
+void TForm::SetFormStyle(TFormStyle style) {
+  if (style == form_style_) return;
+  form_style_ = style;
+  RecreateWnd();
+}
+
+TForm* TForm::MDIFrame() const {
+  if (auto* owner = dynamic_cast<TForm*>(Owner()); owner && owner->form_style_ == TFormStyle::fsMDIForm) return owner;
+  TForm* main = Application().MainForm();
+  return main && main->form_style_ == TFormStyle::fsMDIForm ? main : nullptr;
+}
+
+TForm* TForm::ActiveMDIChild() const {
+  if (!mdi_client_) return nullptr;
+  const auto active = reinterpret_cast<HWND>(SendMessageA(mdi_client_, WM_MDIGETACTIVE, 0, 0));
+  return dynamic_cast<TForm*>(TWinControl::FromHandle(active));
+}
+
+void TForm::CreateMDIClient() {
+  CLIENTCREATESTRUCT client{};
+  client.hWindowMenu = nullptr;
+  client.idFirstChild = kFirstMDIChildId;
+  RECT area;
+  GetClientRect(Handle(), &area);
+  mdi_client_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
+                                0, 0, area.right, area.bottom, Handle(), nullptr, GetModuleHandleA(nullptr), &client);
+  if (!mdi_client_) throw std::runtime_error("Cannot create the MDI client window of " + Name());
+}
+
+void TForm::CreateWnd() {
+  if (form_style_ == TFormStyle::fsMDIChild) {
+    TForm* frame = MDIFrame();
+    if (!frame) throw std::runtime_error("The MDI child form " + Name() + " has no MDI frame form");
+    frame->Handle();
+    if (!frame->ClientHandle()) throw std::runtime_error("The MDI frame form of " + Name() + " has no client window");
+  }
+  TWinControl::CreateWnd();
+}
+
+void TForm::DefaultHandler(TMessage& message) {
+  if (!HandleAllocated()) return;
+  if (form_style_ == TFormStyle::fsMDIForm && mdi_client_) {
+    message.result = DefFrameProcA(Handle(), mdi_client_, message.msg, message.wParam, message.lParam);
+  } else if (form_style_ == TFormStyle::fsMDIChild) {
+    message.result = DefMDIChildProcA(Handle(), message.msg, message.wParam, message.lParam);
+  } else {
+    TWinControl::DefaultHandler(message);
+  }
 }
 
 void TForm::CreateParams(TCreateParams& params) {
@@ -146,6 +213,17 @@ void TForm::CreateParams(TCreateParams& params) {
     }
     if (border_icons_ & biHelp) params.ex_style |= WS_EX_CONTEXTHELP;
   }
+  if (form_style_ == TFormStyle::fsMDIChild) {
+    // Created in the client, which gives it its place among the children (CreateWnd makes
+    // sure the client is there); a child has a caption and a sizing frame whatever the
+    // border style says.
+    if (TForm* frame = MDIFrame()) params.parent = frame->ClientHandle();
+    params.style &= ~static_cast<DWORD>(WS_POPUP);
+    params.style |= WS_CHILD | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                    WS_MAXIMIZEBOX;
+    params.ex_style &= ~static_cast<DWORD>(WS_EX_DLGMODALFRAME);
+    params.ex_style |= WS_EX_MDICHILD;
+  }
   params.window_class = "Tarnwick.TForm";
 }
 
@@ -160,12 +238,77 @@ RECT TForm::ClientRect() const {
           std::max<int>(Height() - (frame.bottom - frame.top), 0)};
 }
 
-void TForm::CreateHandleDone() {
-  if (menu_) ::SetMenu(Handle(), menu_->Handle());
-  if (!icon_.Empty()) {
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Handle()));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Handle()));
+void TForm::SetStoredClientWidth(int width) {
+  wanted_client_width_ = std::max(width, 0);
+  KeepWantedClientSize();
+}
+
+void TForm::SetStoredClientHeight(int height) {
+  wanted_client_height_ = std::max(height, 0);
+  KeepWantedClientSize();
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+  // Any other sizing (by the program or by the user's drag) replaces the wanted client size.
+  if (!keeping_client_size_ && (width != Width() || height != Height())) {
+    wanted_client_width_ = -1;
+    wanted_client_height_ = -1;
   }
+  TWinControl::SetBounds(left, top, width, height);
+}
+
+void TForm::KeepWantedClientSize() {
+  if (wanted_client_width_ < 0 && wanted_client_height_ < 0) return;
+  const int width = wanted_client_width_ >= 0 ? wanted_client_width_ : ClientWidth();
+  const int height = wanted_client_height_ >= 0 ? wanted_client_height_ : ClientHeight();
+  keeping_client_size_ = true;
+  // Some systems lay a wrapping menu bar out only when they draw it, and only then does
+  // the client area show its true height: draw the frame and look again.
+  constexpr int kLayoutPasses = 3;
+  for (int pass = 0; pass < kLayoutPasses; ++pass) {
+    SetClientSize(width, height);
+    if (!HandleAllocated() || !IsWindowVisible(Handle())) break;
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    if (ClientWidth() == width && ClientHeight() == height) break;
+  }
+  keeping_client_size_ = false;
+}
+
+void TForm::SetIconFromFile(std::span<const std::uint8_t> ico_file) {
+  const int width = GetSystemMetrics(SM_CXICON);
+  const int height = GetSystemMetrics(SM_CYICON);
+  const std::optional<IconImageLocation> image = ChooseIconImage(ico_file, width, height);
+  if (!image) throw PropertyValueError("the icon bytes are no well-formed icon file");
+  constexpr DWORD kIconFormatVersion = 0x00030000;
+  // The system only reads the image; the parameter is not const for historical reasons.
+  auto* bits = const_cast<std::uint8_t*>(ico_file.data() + image->offset);
+  HICON made = CreateIconFromResourceEx(bits, static_cast<DWORD>(image->size), TRUE, kIconFormatVersion,
+                                        image->width, image->height, LR_DEFAULTCOLOR);
+  if (!made) throw PropertyValueError("the icon image cannot be made into an icon");
+  icon_.Attach(made);
+  ShowIcon();
+}
+
+void TForm::SetIconFromResource(const std::string& resource_name) {
+  if (!icon_.LoadFromResourceName(GetModuleHandleA(nullptr), resource_name, 0, 0)) {
+    throw PropertyValueError("the program has no icon resource " + resource_name);
+  }
+  ShowIcon();
+}
+
+void TForm::ShowIcon() {
+  if (!HandleAllocated() || icon_.Empty()) return;
+  SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Handle()));
+  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Handle()));
+}
+
+void TForm::CreateHandleDone() {
+  if (form_style_ == TFormStyle::fsMDIForm) CreateMDIClient();
+  if (menu_) ::SetMenu(Handle(), menu_->Handle());
+  // The frame was estimated before the window existed (a one-line menu bar, the border of
+  // the style then): the real one decides.
+  KeepWantedClientSize();
+  ShowIcon();
 }
 
 TWindowState TForm::WindowState() const {
@@ -179,6 +322,12 @@ TWindowState TForm::WindowState() const {
 void TForm::SetWindowState(TWindowState state) {
   window_state_ = state;
   if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
+  if (form_style_ == TFormStyle::fsMDIChild && state != TWindowState::wsMinimized) {
+    // Through the client, which maximises or restores all its children together.
+    SendMessageA(GetParent(Handle()), state == TWindowState::wsMaximized ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
+                 reinterpret_cast<WPARAM>(Handle()), 0);
+    return;
+  }
   const int command = state == TWindowState::wsMinimized   ? SW_MINIMIZE
                       : state == TWindowState::wsMaximized ? SW_MAXIMIZE
                                                            : SW_RESTORE;
@@ -194,9 +343,12 @@ void TForm::SetMenu(TMainMenu* menu) {
 }
 
 void TForm::MenuChanged() {
-  if (!HandleAllocated()) return;
-  ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
-  DrawMenuBar(Handle());
+  if (HandleAllocated()) {
+    ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+    DrawMenuBar(Handle());
+  }
+  // New items can wrap the menu bar onto another line.
+  KeepWantedClientSize();
 }
 
 void TForm::SetActiveControl(TWinControl* control) {
@@ -212,6 +364,7 @@ void TForm::Notification(TComponent* component, Operation operation) {
     if (component == menu_) {
       menu_ = nullptr;
       if (HandleAllocated()) ::SetMenu(Handle(), nullptr);
+      KeepWantedClientSize();
     }
     if (component == active_control_) active_control_ = nullptr;
   }
@@ -242,6 +395,7 @@ void TForm::SetVisible(bool visible) {
   if (visible && !placed_) PlaceOnScreen();
   TWinControl::SetVisible(visible);
   if (visible) {
+    if (menu_) KeepWantedClientSize();
     if (window_state_ != TWindowState::wsNormal) SetWindowState(window_state_);
     if (active_control_ && active_control_->CanFocus()) active_control_->SetFocus();
   }
@@ -310,6 +464,8 @@ bool TForm::OfferDialogChar(WPARAM character) {
 }
 
 bool TForm::HandleDialogMessage(const MSG& message) {
+  // Ctrl+F4, Ctrl+F6 and the children's system menus.
+  if (mdi_client_ && TranslateMDISysAccel(mdi_client_, const_cast<MSG*>(&message))) return true;
   TWinControl* target = OwningControl(message.hwnd);
   if (!target) return false;
   TWinControl* top = target;
@@ -377,6 +533,17 @@ void TForm::WndProc(TMessage& message) {
       if (message.wParam == SIZE_MINIMIZED) window_state_ = TWindowState::wsMinimized;
       if (message.wParam == SIZE_MAXIMIZED) window_state_ = TWindowState::wsMaximized;
       if (message.wParam == SIZE_RESTORED) window_state_ = TWindowState::wsNormal;
+      break;
+    case WM_MDIACTIVATE:
+      TWinControl::WndProc(message);
+      if (reinterpret_cast<HWND>(message.lParam) == Handle()) {
+        if (OnActivate) OnActivate(this);
+      } else if (reinterpret_cast<HWND>(message.wParam) == Handle() && OnDeactivate) {
+        OnDeactivate(this);
+      }
+      return;
+    case WM_DESTROY:
+      mdi_client_ = nullptr;
       break;
     case CM_FOCUS_CHANGED: {
       auto* focused = reinterpret_cast<TWinControl*>(message.lParam);

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <string>
 
 #include "toolkit/icon.h"
 #include "toolkit/win_control.h"
@@ -21,6 +23,9 @@ enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWind
 enum BorderIcon : std::uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum class TPosition { poDesigned, poDefault, poScreenCenter, poDesktopCenter, poMainFormCenter };
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+// A multiple-document window: the frame (fsMDIForm) holds the system's MDI client window,
+// and its child forms (fsMDIChild, owned by the frame) live inside that client.
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm };
 using TModalResult = int;  // 0 while running, IDOK, IDCANCEL ... when done
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& can_close)>;
 
@@ -36,6 +41,12 @@ class TForm : public TWinControl {
   void SetBorderStyle(TFormBorderStyle style);
   std::uint32_t BorderIcons() const { return border_icons_; }
   void SetBorderIcons(std::uint32_t icons);
+  TFormStyle FormStyle() const { return form_style_; }
+  void SetFormStyle(TFormStyle style);
+  // The MDI client window of a frame form (made with the frame's window), else null.
+  HWND ClientHandle() const { return mdi_client_; }
+  // The frame's active child form, or null.
+  TForm* ActiveMDIChild() const;
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
   // Read from the window while it exists, so a minimise by the user shows.
@@ -45,11 +56,14 @@ class TForm : public TWinControl {
   void SetMinWidth(int width) { min_width_ = std::max(width, 0); }
   int MinHeight() const { return min_height_; }
   void SetMinHeight(int height) { min_height_ = std::max(height, 0); }
+  // A client size set here holds when the menu bar comes or goes (the window grows or
+  // shrinks instead), until the form is sized some other way.
   int StoredClientWidth() const { return ClientWidth(); }
-  void SetStoredClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+  void SetStoredClientWidth(int width);
   int StoredClientHeight() const { return ClientHeight(); }
-  void SetStoredClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+  void SetStoredClientHeight(int height);
   RECT ClientRect() const override;
+  void SetBounds(int left, int top, int width, int height) override;
 
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
@@ -61,6 +75,11 @@ class TForm : public TWinControl {
   TModalResult ModalResult() const { return modal_result_; }
   void SetModalResult(TModalResult result) { modal_result_ = result; }
   ::Icon& Icon() { return icon_; }
+  // The window's icon from the bytes of an .ico file, or from an icon resource of the
+  // program. Throws PropertyValueError (the icon unchanged) for bytes that are no icon
+  // file and for a resource the program does not have.
+  void SetIconFromFile(std::span<const std::uint8_t> ico_file);
+  void SetIconFromResource(const std::string& resource_name);
   bool Scaled() const { return scaled_; }
   void SetScaled(bool scaled) { scaled_ = scaled; }
   int PixelsPerInch() const { return pixels_per_inch_; }
@@ -89,19 +108,27 @@ class TForm : public TWinControl {
   TNotifyEvent OnActivate;
   TNotifyEvent OnDeactivate;
   TCloseQueryEvent OnCloseQuery;
-  std::function<void(TComponent* sender)> OnClose;
+  TNotifyEvent OnClose;
 
   void Notification(TComponent* component, Operation operation) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
 
  private:
   bool OfferDialogKey(WPARAM key);
   bool OfferDialogChar(WPARAM character);
   void PlaceOnScreen();
+  void KeepWantedClientSize();
+  void ShowIcon();
+  void CreateMDIClient();
+  // The frame whose MDI client a child form lives in: its owner when that is a frame,
+  // else the application's main form.
+  TForm* MDIFrame() const;
 
   TFormBorderStyle border_style_ = TFormBorderStyle::bsSizeable;
   std::uint32_t border_icons_ = biSystemMenu | biMinimize | biMaximize;
@@ -117,4 +144,11 @@ class TForm : public TWinControl {
   int pixels_per_inch_ = 96;
   bool auto_scroll_ = false;
   bool placed_ = false;
+  // -1: not asked for.
+  int wanted_client_width_ = -1;
+  int wanted_client_height_ = -1;
+  bool keeping_client_size_ = false;
+  TFormStyle form_style_ = TFormStyle::fsNormal;
+  // A child of our window, destroyed with it by the system; forgotten at WM_DESTROY.
+  HWND mdi_client_ = nullptr;
 };

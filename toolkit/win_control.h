@@ -47,8 +47,9 @@ class TWinControl : public TControl {
   // Destroys and creates the window again, e.g. after a style that needs it changed;
   // the control then receives CM_RECREATED.
   void RecreateWnd();
-  // Calls the Win32 procedure behind our own: the class's default handling.
-  void DefaultHandler(TMessage& message);
+  // Calls the Win32 procedure behind our own: the class's default handling (forms of a
+  // multiple-document window hand it to the frame's or the child's instead).
+  virtual void DefaultHandler(TMessage& message);
   WNDPROC DefWndProc() const { return default_procedure_; }
 
   const std::vector<TControl*>& Controls() const { return controls_; }

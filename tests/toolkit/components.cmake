@@ -10,10 +10,23 @@ tarnwick_add_test(timer_test WINDOWS_ONLY SOURCES
   LIBRARIES tarnwick_toolkit)
 tarnwick_add_test(form_test WINDOWS_ONLY SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/form_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/form_client_size_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/window_procedure_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/form_icon_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/form_test_resources.rc
   LIBRARIES tarnwick_toolkit)
 tarnwick_add_test(message_box_test WINDOWS_ONLY SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/message_box_test.cpp
   LIBRARIES tarnwick_toolkit)
 tarnwick_add_test(menu_test WINDOWS_ONLY SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/menu_test.cpp
+  LIBRARIES tarnwick_toolkit)
+tarnwick_add_test(component_text_test WINDOWS_ONLY SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/components_text_test.cpp
+  LIBRARIES tarnwick_toolkit)
+tarnwick_add_test(mdi_test WINDOWS_ONLY SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/mdi_test.cpp
+  LIBRARIES tarnwick_toolkit)
+tarnwick_add_test(tool_bar_test WINDOWS_ONLY SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/tool_bar_test.cpp
   LIBRARIES tarnwick_toolkit)
