@@ -20,10 +20,10 @@ constexpr std::size_t kInputPadding = 64;
 // symbol (with its extra bits and look-ahead word) can need.
 constexpr std::size_t kRefillMargin = 32;
 static_assert(kRefillMargin + 8 <= kInputPadding);
-// The fast loop runs while this many real input bytes remain: a literal/length and a
-// distance with their extra bits take at most 48 bits, the look-ahead word 4 more bytes.
+// The fast loop runs while this many real input bytes remain from where its next refill
+// loads: a round's two refills advance at most 7 bytes each and load 8 bytes.
 constexpr std::size_t kFastInputMargin = 16;
-static_assert(kFastInputMargin * 8 >= 2 * kMaxCodeLength + kMaxLengthExtraBits + kMaxDistanceExtraBits + 32);
+static_assert(kFastInputMargin >= 7 + 8);
 
 constexpr std::size_t kFlushThreshold = 64 * 1024;
 constexpr std::size_t kFlushPiece = 32 * 1024;
@@ -32,6 +32,11 @@ static_assert(kWindowSize == 65794);
 // After a flush the last 32 KiB stay, which is as far back as a distance can reach.
 static_assert(kFlushThreshold - kFlushPiece >= kMaxDistance);
 constexpr std::size_t kStoredPiece = 16 * 1024;
+// A chunked match copy may write fewer than this many bytes past the match's end.
+constexpr std::size_t kChunkOverrun = 16;
+// The fast loop runs while a round's output fits: a literal, then the longest match with
+// its overrun.
+constexpr std::size_t kFastWindowRoom = 1 + kMaxMatchLength + kChunkOverrun;
 
 constexpr std::uint32_t LowBits(unsigned count) { return count >= 32 ? 0xFFFFFFFFu : (1u << count) - 1; }
 
@@ -39,6 +44,36 @@ std::uint32_t LoadLittleEndian32(const std::uint8_t* bytes) {
   return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
          std::uint32_t{bytes[3]} << 24;
 }
+
+std::uint64_t LoadLittleEndian64(const std::uint8_t* bytes) {
+  return std::uint64_t{LoadLittleEndian32(bytes)} | std::uint64_t{LoadLittleEndian32(bytes + 4)} << 32;
+}
+
+// Masks for extra-bit values, a load being cheaper than building one per symbol. Extra-bit
+// counts come from our own tables, so they never pass kMaxDistanceExtraBits.
+constexpr std::array<std::uint32_t, kMaxDistanceExtraBits + 1> kLowBitMasks = [] {
+  std::array<std::uint32_t, kMaxDistanceExtraBits + 1> masks{};
+  for (unsigned count = 0; count < masks.size(); ++count) masks[count] = LowBits(count);
+  return masks;
+}();
+
+// For a distance d below eight: the low d bytes of a word, and the factor that repeats them
+// across the word (a d-byte value times 1 + 2^(8d) + 2^(16d) + ..., the products never
+// overlapping).
+constexpr std::array<std::uint64_t, 8> kPatternMasks = [] {
+  std::array<std::uint64_t, 8> masks{};
+  for (unsigned d = 1; d < 8; ++d) masks[d] = (std::uint64_t{1} << (8 * d)) - 1;
+  return masks;
+}();
+constexpr std::array<std::uint64_t, 8> kPatternRepeats = [] {
+  std::array<std::uint64_t, 8> repeats{};
+  for (unsigned d = 1; d < 8; ++d) {
+    for (unsigned shift = 0; shift < 64; shift += 8 * d) repeats[d] |= std::uint64_t{1} << shift;
+  }
+  return repeats;
+}();
+
+constexpr std::array<std::uint8_t, 8> kPatternSteps = {0, 8, 8, 6, 8, 5, 6, 7};  // d * (8 / d)
 
 struct FixedTables {
   THuffmanTree literal_length{kMaxCodeLength};
@@ -289,140 +324,162 @@ class Inflater {
 
   // Copies `length` bytes from `back` bytes behind window[out]; the caller advances out.
   static void CopyMatch(std::uint8_t* window, std::size_t out, std::size_t back, unsigned length) {
-    std::uint8_t* to = window + out;
-    const std::uint8_t* from = to - back;
-    if (back == 1) {
-      std::memset(to, *from, length);
-    } else if (back >= 8 && out + length + 8 <= kWindowSize) {
-      // Eight bytes at a time is safe even when the match overlaps itself: each chunk reads
-      // bytes at least eight behind, which were all written before.
-      std::uint8_t* const end = to + length;
-      do {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, from, 8);
-        std::memcpy(to, &chunk, 8);
-        to += 8;
-        from += 8;
-      } while (to < end);
-    } else if (back < 8 && out + length + 8 <= kWindowSize) {
-      // A short distance repeats a pattern of `back` bytes, so any multiple of it reads the
-      // same bytes. After the first `step` bytes go byte by byte, eight-byte chunks from
-      // `step` behind read only bytes of the pattern already written. (24-bit pixels make
-      // distance 3 common in skin bitmaps.)
-      const std::size_t step = back * ((8 + back - 1) / back);
-      const std::size_t head = length < step ? length : step;
-      for (std::size_t i = 0; i < head; ++i) to[i] = from[i];
-      for (std::uint8_t* chunk_to = to + head; chunk_to < to + length; chunk_to += 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, chunk_to - step, 8);
-        std::memcpy(chunk_to, &chunk, 8);
-      }
-    } else {
-      // Byte by byte, forward: with a distance below the length the copy reads bytes it has
-      // just written, which is how a short pattern repeats.
-      for (unsigned i = 0; i < length; ++i) to[i] = from[i];
+    if (out + length + kChunkOverrun <= kWindowSize) {
+      CopyMatchInChunks(window + out, back, length);
+      return;
     }
+    // Byte by byte, forward: with a distance below the length the copy reads bytes it has
+    // just written, which is how a short pattern repeats.
+    std::uint8_t* const to = window + out;
+    const std::uint8_t* const from = to - back;
+    for (unsigned i = 0; i < length; ++i) to[i] = from[i];
+  }
+
+  static void Copy8(std::uint8_t* to, const std::uint8_t* from) {
+    std::uint64_t chunk;
+    std::memcpy(&chunk, from, 8);
+    std::memcpy(to, &chunk, 8);
+  }
+
+  // Copies a match in eight-byte chunks, writing under kChunkOverrun bytes past its end
+  // (output that follows overwrites them); the caller makes sure the window has that room.
+  static void CopyMatchInChunks(std::uint8_t* to, std::size_t back, unsigned length) {
+    std::uint8_t* const end = to + length;
+    if (back >= 8) [[likely]] {
+      // Eight bytes at a time is safe even when the match overlaps itself: each chunk reads
+      // bytes at least eight behind, which were all written before. Two chunks a round, as
+      // most matches are short.
+      const std::uint8_t* from = to - back;
+      do {
+        Copy8(to, from);
+        Copy8(to + 8, from + 8);
+        to += 16;
+        from += 16;
+      } while (to < end);
+      return;
+    }
+    // A short distance repeats a pattern of `back` bytes. It is built in a register from
+    // the bytes before the match and stored every `step` bytes, a multiple of `back` that
+    // fits a chunk; reading back bytes just stored, a chunk at a time, would stall on every
+    // chunk. (24-bit pixels make distance 3 common in skin bitmaps.)
+    std::uint64_t before;
+    std::memcpy(&before, to - back, 8);
+    const std::uint64_t pattern = (before & kPatternMasks[back]) * kPatternRepeats[back];
+    const std::size_t step = kPatternSteps[back];
+    do {
+      std::memcpy(to, &pattern, 8);
+      to += step;
+    } while (to < end);
   }
 
   // The inner loop while input and window ends are both far away: no refill, padding or
-  // flush check per symbol. It keeps the peeked combination of the current word's bits and
-  // the following word in one register, adding the next word whenever no more than one
-  // word's worth is left, and hands the 32-bit word state back on leaving. It works on local
-  // copies of the decoder's state, which the compiler can keep in registers (window stores
-  // could otherwise alias the members).
+  // flush check per symbol. Here the bits are kept in a 64-bit buffer, refilled by one
+  // unaligned eight-byte load to at least 56 bits, which covers a literal/length code with
+  // its extra bits and one more code of either alphabet; only a distance after a literal
+  // and a length may need a second refill. On leaving, the 32-bit word state is rebuilt
+  // from the bit position reached. It works on local copies of the decoder's state, which
+  // the compiler can keep in registers (window stores could otherwise alias the members).
   Symbol FastLoop(const THuffmanTree& literal_length, const THuffmanTree& distance) {
     const std::uint8_t* const input = input_.data();
     std::uint8_t* const window = window_.get();
-    // Here `next` runs one word ahead of next_, so this is next_ <= filled_ - margin: the
-    // caller's entry test, which makes the loop leave only when the caller will not enter
-    // again at once.
-    const std::size_t last_fast_next = filled_ - kFastInputMargin + 4;
     const std::uint32_t* const literal_table = literal_length.Table();
     const std::uint32_t literal_mask = literal_length.IndexMask();
     const std::uint32_t* const distance_table = distance.Table();
     const std::uint32_t distance_mask = distance.IndexMask();
-    // available counts the valid bits of `peeked`: after a top-up at least 33, more than
-    // any one code with its extra bits needs.
-    std::uint64_t peeked = bits_ | std::uint64_t{LoadLittleEndian32(input + next_)} << bits_left_;
-    unsigned available = bits_left_ + 32;
-    std::size_t next = next_ + 4;
+
+    // `position` is where the next refill loads; the bits of `buffer` above `available`
+    // are zeros or the stream's own next bits, so a refill may OR a load over them.
+    const std::size_t start_bit = next_ * 8 - bits_left_;
+    std::size_t position = start_bit / 8 + 7;
+    std::uint64_t buffer = LoadLittleEndian64(input + start_bit / 8) >> (start_bit % 8);
+    unsigned available = 56 - static_cast<unsigned>(start_bit % 8);
+    // Two refills in a round advance at most 14 bytes, and every load stays before filled_:
+    // only real input bits are consumed here.
+    const std::size_t last_position = filled_ - kFastInputMargin;
     std::size_t out = out_;
-    auto top_up = [&] {
-      if (available <= 32) {
-        peeked |= std::uint64_t{LoadLittleEndian32(input + next)} << available;
-        next += 4;
-        available += 32;
-      }
+    const std::size_t last_out = kWindowSize - kFastWindowRoom;
+
+    auto refill = [&] {
+      buffer |= LoadLittleEndian64(input + position) << available;
+      position += 7 - available / 8;
+      available |= 56;
     };
     auto consume = [&](unsigned count) {
-      peeked >>= count;
+      buffer >>= count;
       available -= count;
     };
+    auto is_literal = [](std::uint32_t entry) { return (entry & 0xFF00u) == 0; };
 
     Symbol result = Symbol::kContinue;
-    while (next <= last_fast_next && out < kFlushThreshold) {
-      top_up();
-      std::uint32_t entry = literal_table[static_cast<std::uint32_t>(peeked) & literal_mask];
-      unsigned symbol = THuffmanTree::EntrySymbol(entry);
-      if (symbol < kLiteralCount) {
-        window[out++] = static_cast<std::uint8_t>(symbol);
+    while (position <= last_position && out <= last_out) {
+      refill();
+      std::uint32_t entry = literal_table[buffer & literal_mask];
+      if (is_literal(entry)) {
         consume(THuffmanTree::EntryCodeLength(entry));
-        continue;
+        window[out++] = static_cast<std::uint8_t>(entry);
+        // At least 41 bits are left: room for another literal, or a length with its extra
+        // bits.
+        entry = literal_table[buffer & literal_mask];
+        if (is_literal(entry)) {
+          consume(THuffmanTree::EntryCodeLength(entry));
+          window[out++] = static_cast<std::uint8_t>(entry);
+          continue;
+        }
       }
-      if (entry == THuffmanTree::kUnreachedSlot || symbol > kLastLengthSymbol) {
-        result = Symbol::kBadData;
-        break;
-      }
+      // One test sends the end of block and every bad symbol (an unreached slot's is
+      // 0xFFFF) out of the common path.
+      unsigned symbol = THuffmanTree::EntrySymbol(entry);
       unsigned code_length = THuffmanTree::EntryCodeLength(entry);
-      if (symbol == kEndOfBlockSymbol) {
-        consume(code_length);
-        result = Symbol::kEndOfBlock;
+      if (symbol - kFirstLengthSymbol >= kLengthSymbolCount) {
+        if (symbol == kEndOfBlockSymbol) {
+          consume(code_length);
+          result = Symbol::kEndOfBlock;
+        } else {
+          result = Symbol::kBadData;
+        }
         break;
       }
       unsigned extra = THuffmanTree::EntryExtraBits(entry);
-      const unsigned length = kLengthBase[symbol - kFirstLengthSymbol] +
-                              (static_cast<std::uint32_t>(peeked >> code_length) & LowBits(extra));
+      const unsigned length =
+          kLengthBase[symbol - kFirstLengthSymbol] + (static_cast<std::uint32_t>(buffer >> code_length) & kLowBitMasks[extra]);
       consume(code_length + extra);
 
-      top_up();
-      entry = distance_table[static_cast<std::uint32_t>(peeked) & distance_mask];
+      if (available < kMaxCodeLength + kMaxDistanceExtraBits) refill();
+      entry = distance_table[buffer & distance_mask];
       symbol = THuffmanTree::EntrySymbol(entry);
-      if (entry == THuffmanTree::kUnreachedSlot || symbol >= kMaxDistanceCodes) {
+      if (symbol >= kMaxDistanceCodes) {
         result = Symbol::kBadData;
         break;
       }
       code_length = THuffmanTree::EntryCodeLength(entry);
       extra = THuffmanTree::EntryExtraBits(entry);
-      const std::size_t back = kDistanceBase[symbol] + (static_cast<std::uint32_t>(peeked >> code_length) & LowBits(extra));
+      const std::size_t back =
+          kDistanceBase[symbol] + (static_cast<std::uint32_t>(buffer >> code_length) & kLowBitMasks[extra]);
       consume(code_length + extra);
-      if (back > out) {  // out < kFlushThreshold, so the longest match fits
+      if (back > out) {
         result = Symbol::kBadData;
         break;
       }
-      CopyMatch(window, out, back, length);
+      CopyMatchInChunks(window + out, back, length);
       out += length;
     }
-    // Back to one partly used word plus the position of the word after it.
-    if (available > 32) {
-      bits_left_ = available - 32;
-      bits_ = static_cast<std::uint32_t>(peeked) & LowBits(bits_left_);
-      next_ = next - 4;
-    } else if (available > 0) {
-      bits_left_ = available;
-      bits_ = static_cast<std::uint32_t>(peeked);
-      next_ = next;
-    } else {
-      bits_ = LoadLittleEndian32(input + next);
-      bits_left_ = 32;
-      next_ = next + 4;
-    }
+    const std::size_t end_bit = position * 8 - available;
+    next_ = end_bit / 8 + 4;
+    bits_left_ = 32 - static_cast<unsigned>(end_bit % 8);
+    bits_ = LoadLittleEndian32(input + end_bit / 8) >> (end_bit % 8);
     out_ = out;
     return result;
   }
 
+  // True when the fast loop will decode at least one round: its first refill loads up to
+  // 6 bytes past next_ (see FastLoop's start), so this is its own entry test.
+  bool FastLoopCanRun() const {
+    return RealBytesAhead() >= kFastInputMargin + 6 && out_ <= kWindowSize - kFastWindowRoom;
+  }
+
   InflateStatus CodedBlock(const THuffmanTree& literal_length, const THuffmanTree& distance) {
     for (;;) {
-      if (RealBytesAhead() >= kFastInputMargin && out_ < kFlushThreshold) {
+      if (FastLoopCanRun()) {
         const Symbol decoded = FastLoop(literal_length, distance);
         if (decoded == Symbol::kBadData) return InflateStatus::kBadData;
         if (decoded == Symbol::kEndOfBlock) return FlushIfFull() ? InflateStatus::kDone : InflateStatus::kOutputRefused;
@@ -430,7 +487,7 @@ class Inflater {
       // Careful step near the ends.
       if (!FlushIfFull()) return InflateStatus::kOutputRefused;
       if (InflateStatus status = EnsureInput(); status != InflateStatus::kDone) return status;
-      if (RealBytesAhead() >= kFastInputMargin) continue;
+      if (FastLoopCanRun()) continue;
       if (PastInput()) return InflateStatus::kTruncatedInput;
       const Symbol decoded = DecodeOne(literal_length, distance);
       if (PastInput()) return InflateStatus::kTruncatedInput;
@@ -448,7 +505,10 @@ class Inflater {
   std::uint32_t bits_ = 0;
   unsigned bits_left_ = 32;
 
-  std::unique_ptr<std::uint8_t[]> window_ = std::make_unique_for_overwrite<std::uint8_t[]>(kWindowSize);
+  // Zeroed once: a short-distance match loads the word just before it, whose bytes from the
+  // match on may not have been written yet (they are masked off, but are then never
+  // indeterminate).
+  std::unique_ptr<std::uint8_t[]> window_ = std::make_unique<std::uint8_t[]>(kWindowSize);
   std::size_t out_ = 0;
 
   THuffmanTree code_length_tree_{kMaxCodeLengthCodeLength};
