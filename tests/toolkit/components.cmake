@@ -17,7 +17,7 @@ tarnwick_add_test(form_test WINDOWS_ONLY SOURCES
   LIBRARIES tarnwick_toolkit)
 tarnwick_add_test(message_box_test WINDOWS_ONLY SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/message_box_test.cpp
-  LIBRARIES tarnwick_toolkit)
+  LIBRARIES tarnwick_toolkit tarnwick_test_windows)
 tarnwick_add_test(menu_test WINDOWS_ONLY SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/menu_test.cpp
   LIBRARIES tarnwick_toolkit)
