@@ -403,6 +403,13 @@ void TWinControl::WndProc(TMessage& message) {
   switch (message.msg) {
     case WM_PAINT:
       if (!own_class) break;
+      // A caller that passes its own device context (a parent drawing this control
+      // behind a transparent sibling, say) gets the face there and no validation.
+      if (const auto lent = reinterpret_cast<HDC>(message.wParam)) {
+        PaintWindow(lent);
+        PaintControls(lent);
+        return;
+      }
       {
         PaintDC paint(handle_);
         PaintWindow(paint.Get());

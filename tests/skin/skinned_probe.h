@@ -11,14 +11,9 @@
 
 #include "skin/file_theme.h"
 #include "skin/ui_style.h"
+#include "skin/ui_style_property.h"
 #include "toolkit/published_properties.h"
 #include "toolkit/win_control.h"
-
-inline constexpr EnumName<TsuiUIStyle> kProbeStyleNames[] = {
-    {"FromThemeFile", TsuiUIStyle::FromThemeFile}, {"MacOS", TsuiUIStyle::MacOS},
-    {"WinXP", TsuiUIStyle::WinXP},                 {"DeepBlue", TsuiUIStyle::DeepBlue},
-    {"Protein", TsuiUIStyle::Protein},             {"BlueGlass", TsuiUIStyle::BlueGlass},
-};
 
 enum class ProbeProperties { StyleAndTheme, StyleOnly };
 
@@ -31,12 +26,12 @@ class SkinnedProbe : public TWinControl {
   const ::ClassInfo& ClassInfo() const override {
     static const ::ClassInfo both(
         "SkinnedProbe", &TWinControl::ClassInfo(),
-        {EnumProperty<SkinnedProbe>("UIStyle", kProbeStyleNames, &SkinnedProbe::UIStyle, &SkinnedProbe::SetUIStyle),
+        {EnumProperty<SkinnedProbe>("UIStyle", kUIStyleNames, &SkinnedProbe::UIStyle, &SkinnedProbe::SetUIStyle),
          ReferenceProperty<SkinnedProbe, TsuiFileTheme>("FileTheme", &SkinnedProbe::FileTheme,
                                                         &SkinnedProbe::SetFileTheme)});
     static const ::ClassInfo style_only(
         "SkinnedStyleProbe", &TWinControl::ClassInfo(),
-        {EnumProperty<SkinnedProbe>("UIStyle", kProbeStyleNames, &SkinnedProbe::UIStyle, &SkinnedProbe::SetUIStyle)});
+        {EnumProperty<SkinnedProbe>("UIStyle", kUIStyleNames, &SkinnedProbe::UIStyle, &SkinnedProbe::SetUIStyle)});
     return properties_ == ProbeProperties::StyleAndTheme ? both : style_only;
   }
 

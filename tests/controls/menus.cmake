@@ -1,0 +1,1 @@
+# (filled in with the part's library and tests)
