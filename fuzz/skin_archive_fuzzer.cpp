@@ -11,9 +11,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::string directory = [] {
-    char pattern[] = "/tmp/skin-archive-fuzz-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) std::abort();
-    return std::string(pattern);
+    // TMPDIR may point at a memory file system: the target writes two files each run.
+    std::string pattern = (std::filesystem::temp_directory_path() / "skin-archive-fuzz-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    return pattern;
   }();
   // libFuzzer ends its runs through exit(). Registered after `directory` is complete, the
   // removal runs before the string is destroyed.
