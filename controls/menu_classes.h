@@ -1,0 +1,4 @@
+// Makes the skinned menus known to the description reader.
+#pragma once
+
+void RegisterMenuClasses();
