@@ -1,0 +1,4 @@
+// Makes the title bar known to the description reader.
+#pragma once
+
+void RegisterTitleBarClasses();
