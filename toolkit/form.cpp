@@ -458,8 +458,8 @@ bool TForm::OfferDialogKey(WPARAM key) {
   return OfferUntilTaken(*this, message);
 }
 
-bool TForm::OfferDialogChar(WPARAM character) {
-  TMessage message{CM_DIALOG_CHAR, character, 0, 0};
+bool TForm::OfferDialogChar(WPARAM character, LPARAM key_data) {
+  TMessage message{CM_DIALOG_CHAR, character, key_data, 0};
   return OfferUntilTaken(*this, message);
 }
 
@@ -492,10 +492,10 @@ bool TForm::HandleDialogMessage(const MSG& message) {
       }
       return false;
     case WM_SYSCHAR:
-      return OfferDialogChar(message.wParam);
+      return OfferDialogChar(message.wParam, message.lParam);
     case WM_CHAR:
       if (wants & DLGC_WANTCHARS) return false;
-      return OfferDialogChar(message.wParam);
+      return OfferDialogChar(message.wParam, message.lParam);
     default:
       return false;
   }

@@ -121,7 +121,7 @@ class TForm : public TWinControl {
 
  private:
   bool OfferDialogKey(WPARAM key);
-  bool OfferDialogChar(WPARAM character);
+  bool OfferDialogChar(WPARAM character, LPARAM key_data);
   void PlaceOnScreen();
   void KeepWantedClientSize();
   void ShowIcon();

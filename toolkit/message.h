@@ -24,7 +24,8 @@ enum ControlNotification : UINT {
   CM_PARENT_CHANGED,   // the control was moved under another window
   CM_FOCUS_CHANGED,    // lParam: the newly focused TWinControl*, told to every control of the form
   CM_DIALOG_KEY,       // wParam: VK_RETURN or VK_ESCAPE; result 1 when taken
-  CM_DIALOG_CHAR,      // wParam: the accelerator character; result 1 when taken
+  CM_DIALOG_CHAR,      // wParam: the accelerator character, lParam: its key data (KF_ALTDOWN in the
+                       // high word when typed with Alt); result 1 when taken
   CM_CANCEL_MODE,      // give up a capture or drag, because another control took the focus
   CM_MOUSE_ENTER,
   CM_MOUSE_LEAVE,

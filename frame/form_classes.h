@@ -1,0 +1,4 @@
+// Makes the skinned form known to the description reader.
+#pragma once
+
+void RegisterFormClasses();
