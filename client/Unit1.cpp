@@ -26,7 +26,8 @@ Form1Environment ProductionEnvironment() { return {SettingsFilePath(), UpdateScr
 TForm1::TForm1(TComponent* owner) : TForm1(owner, ProductionEnvironment()) {}
 
 TForm1::TForm1(TComponent* owner, Form1Environment environment)
-    : TForm(owner), store_(std::move(environment.settings_path)), controller_(*this, store_), commands_(*this) {
+    : TForm(owner), store_(std::move(environment.settings_path)), controller_(*this, store_), commands_(*this),
+      timer_interval_(environment.timer_interval) {
   controller_.SetScriptAddress(std::move(environment.script_address));
 
   HandlerTable handlers;
@@ -109,7 +110,7 @@ void TForm1::SetStatusText(const std::string& text) { Label5->SetCaption(text); 
 void TForm1::SetAddressText(const std::string& text) { Label7->SetCaption(text); }
 void TForm1::SetLoginEnabled(bool enabled) { suiButton1->SetEnabled(enabled); }
 void TForm1::SetDisconnectEnabled(bool enabled) { suiButton2->SetEnabled(enabled); }
-void TForm1::SetTimerInterval(unsigned milliseconds) { Timer1->SetInterval(milliseconds); }
+void TForm1::SetTimerInterval(unsigned milliseconds) { Timer1->SetInterval(timer_interval_.value_or(milliseconds)); }
 void TForm1::SetTimerEnabled(bool enabled) { Timer1->SetEnabled(enabled); }
 
 CommandOutcome TForm1::RunAndWait(const std::string& command_line, int show_flag, std::chrono::milliseconds limit) {

@@ -6,6 +6,7 @@
 //   Application().Run();
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "client/connection_controller.h"
@@ -20,6 +21,9 @@ class TTimer;
 struct Form1Environment {
   std::string settings_path;
   std::string script_address;
+  // When set, the timer runs at this interval whatever the controller asks for, so that
+  // a long run of timer-driven exchanges takes seconds instead of days.
+  std::optional<unsigned> timer_interval = std::nullopt;
 };
 Form1Environment ProductionEnvironment();
 
@@ -81,6 +85,7 @@ class TForm1 : public TForm, private ConnectionView, private CommandPlatform {
   SettingsFileStore store_;
   ConnectionController controller_;
   ServiceCommands commands_;
+  std::optional<unsigned> timer_interval_;
   // The controls the handlers drive, found by name once the description is read.
   TControl* suiEdit1 = nullptr;
   TControl* suiEdit2 = nullptr;

@@ -2,11 +2,11 @@
 #include <windows.h>
 
 #include "client/Unit1.h"
+#include "client/program_classes.h"
 #include "toolkit/application.h"
-#include "toolkit/standard_classes.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  RegisterStandardClasses();
+  RegisterProgramClasses();
   Application().Initialize();
   Application().CreateForm<TForm1>();
   Application().Run();

@@ -9,13 +9,13 @@
 #include <sstream>
 
 #include "client/md5.h"
+#include "client/program_classes.h"
 #include "client/ui_texts.h"
 #include "tests/support/message_box_watch.h"
 #include "tests/support/scripted_server.h"
 #include "toolkit/application.h"
 #include "toolkit/control.h"
 #include "toolkit/menu.h"
-#include "toolkit/standard_classes.h"
 #include "toolkit/timer.h"
 #include "toolkit/win_control.h"
 
@@ -47,7 +47,7 @@ bool PumpUntil(Condition done, DWORD limit_ms = 5000) {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { RegisterStandardClasses(); }
+  static void SetUpTestSuite() { RegisterProgramClasses(); }
 
   void SetUp() override {
     char temp[MAX_PATH + 1] = {};
@@ -81,7 +81,15 @@ class MainWindowTest : public ::testing::Test {
     SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     for (char c : text) SendMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
   }
-  void Click(const char* button) { SendMessageA(Window(button).Handle(), BM_CLICK, 0, 0); }
+  // Presses and releases the left mouse button in the middle of a button, as a user would.
+  void Click(const char* button) {
+    const HWND window = Window(button).Handle();
+    RECT area;
+    GetClientRect(window, &area);
+    const LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(window, WM_LBUTTONUP, 0, middle);
+  }
 
   std::string directory_;
   std::string settings_path_;
