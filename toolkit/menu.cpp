@@ -9,9 +9,12 @@
 #include "toolkit/gdi_handles.h"
 #include "toolkit/menu_owner_draw.h"
 #include "toolkit/published_properties.h"
+#include "toolkit/user_handles.h"
 #include "toolkit/utility_window.h"
 
 namespace {
+
+int live_menu_handles = 0;
 
 // Item data that comes back from the system is only trusted if it names a live item.
 std::map<WORD, TMenuItem*>& LiveItems() {
@@ -105,6 +108,8 @@ const char* FixedKeyName(WORD key) {
 }
 
 }  // namespace
+
+int LiveMenuHandleCount() { return live_menu_handles; }
 
 TShortCut ShortCut(WORD key, TShortCut modifiers) { return static_cast<TShortCut>((key & 0xFF) | modifiers); }
 
@@ -313,6 +318,7 @@ void TMenuItem::AppendTo(HMENU menu, bool owner_draw, bool right_to_left) {
   }
   if (!items_.empty()) {
     sub_menu_ = CreatePopupMenu();
+    if (sub_menu_) ++live_menu_handles;
     for (TMenuItem* child : items_) child->AppendTo(sub_menu_, owner_draw, right_to_left);
     info.fMask |= MIIM_SUBMENU;
     info.hSubMenu = sub_menu_;
@@ -321,6 +327,7 @@ void TMenuItem::AppendTo(HMENU menu, bool owner_draw, bool right_to_left) {
 }
 
 void TMenuItem::DestroySubMenu() {
+  if (sub_menu_) --live_menu_handles;
   sub_menu_ = nullptr;  // destroyed with the menu it hangs in
   for (TMenuItem* child : items_) child->DestroySubMenu();
 }
@@ -348,6 +355,7 @@ const ClassInfo& TMenu::ClassInfo() const {
 HMENU TMenu::Handle() {
   if (!handle_) {
     handle_ = CreateMenuHandle();
+    if (handle_) ++live_menu_handles;
     for (TMenuItem* item : items_->items_) item->AppendTo(handle_, owner_draw_, right_to_left_);
   }
   return handle_;
@@ -356,6 +364,7 @@ HMENU TMenu::Handle() {
 void TMenu::DestroyHandle() {
   if (!handle_) return;
   DestroyMenu(handle_);
+  --live_menu_handles;
   handle_ = nullptr;
   items_->DestroySubMenu();
 }

@@ -5,6 +5,7 @@
 
 #include "toolkit/published_properties.h"
 #include "toolkit/uncaught_exception.h"
+#include "toolkit/user_handles.h"
 #include "toolkit/utility_window.h"
 
 namespace {
@@ -14,6 +15,8 @@ std::map<UINT_PTR, TTimer*>& LiveTimers() {
   return timers;
 }
 
+int running_timers = 0;
+
 UINT_PTR NextTimerId() {
   static UINT_PTR next = 1;
   while (LiveTimers().count(next)) ++next;
@@ -21,6 +24,8 @@ UINT_PTR NextTimerId() {
 }
 
 }  // namespace
+
+int RunningTimerCount() { return running_timers; }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner), id_(NextTimerId()) {
   LiveTimers()[id_] = this;
@@ -74,10 +79,12 @@ void TTimer::UpdateTimer() {
   if (running_) {
     KillTimer(UtilityWindow(), id_);
     running_ = false;
+    --running_timers;
   }
   if (wanted) {
     if (!SetTimer(UtilityWindow(), id_, interval_, nullptr)) throw std::runtime_error("Not enough timers are available");
     running_ = true;
+    ++running_timers;
   }
 }
 
