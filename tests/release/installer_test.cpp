@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -64,9 +65,30 @@ std::wstring ReadUninstallValue(const wchar_t* name) {
   return value;
 }
 
-HWND WaitForWindow(const wchar_t* caption, DWORD limit_ms) {
+struct WindowSearch {
+  DWORD process_id;
+  const wchar_t* caption;
+  HWND found;
+};
+
+// The process's own visible window with that caption: other tests may show windows
+// with the same caption at the same time.
+HWND WaitForWindow(DWORD process_id, const wchar_t* caption, DWORD limit_ms) {
   for (DWORD waited = 0; waited < limit_ms; waited += 100) {
-    if (HWND window = FindWindowW(nullptr, caption); window && IsWindowVisible(window)) return window;
+    WindowSearch search{process_id, caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+          auto& search = *reinterpret_cast<WindowSearch*>(context);
+          DWORD owner = 0;
+          GetWindowThreadProcessId(window, &owner);
+          wchar_t text[128] = {};
+          GetWindowTextW(window, text, 128);
+          if (owner != search.process_id || !IsWindowVisible(window) || wcscmp(text, search.caption) != 0) return TRUE;
+          search.found = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
     Sleep(100);
   }
   return nullptr;
@@ -115,7 +137,7 @@ TEST_F(InstallerTest, InstallsAProgramThatStartsAndUninstallsIt) {
     std::wstring line = L"\"" + program + L"\"";
     ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, install_dir_.c_str(),
                                &startup, &process.info));
-    const HWND window = WaitForWindow(kProductName, 60000);
+    const HWND window = WaitForWindow(process.info.dwProcessId, kProductName, 60000);
     EXPECT_NE(window, nullptr) << "the installed program showed no main window";
     if (window) PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.info.hProcess, 60000) != WAIT_OBJECT_0) {
