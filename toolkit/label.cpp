@@ -1,25 +1,9 @@
 #include "toolkit/label.h"
 
+#include "toolkit/accelerator.h"
 #include "toolkit/gdi_handles.h"
 #include "toolkit/published_properties.h"
 #include "toolkit/win_control.h"
-
-namespace {
-
-char AcceleratorOf(const std::string& caption) {
-  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != '&') continue;
-    if (caption[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    const char c = caption[i + 1];
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-  return 0;
-}
-
-}  // namespace
 
 TLabel::TLabel(TComponent* owner) : TControl(owner) {
   SetBounds(0, 0, 65, 17);

@@ -1,21 +1,9 @@
 #include "toolkit/push_button.h"
 
+#include "toolkit/accelerator.h"
 #include "toolkit/published_properties.h"
 
 namespace {
-
-char AcceleratorOf(const std::string& caption) {
-  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != '&') continue;
-    if (caption[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    const char c = caption[i + 1];
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-  return 0;
-}
 
 TForm* FormOf(TControl* control) {
   while (control && control->Parent()) control = control->Parent();
