@@ -6,6 +6,7 @@
 #include "controls/skin_menu_properties.h"
 #include "skin/style_resolution.h"
 #include "toolkit/form.h"
+#include "toolkit/system_locale.h"
 
 TsuiMainMenu::TsuiMainMenu(TComponent* owner) : TMainMenu(owner) {
   AddMenuCheckMark(internal_images_);
@@ -58,7 +59,7 @@ void TsuiMainMenu::MeasureSkinMenuItem(TComponent* sender, Canvas& canvas, int& 
 void TsuiMainMenu::DrawSkinMenuItem(TComponent* sender, Canvas& canvas, RECT rect, bool selected) {
   const auto* item = dynamic_cast<const TMenuItem*>(sender);
   if (!item) return;
-  const bool left_to_right = !(RightToLeft() && SystemLocaleIsRightToLeft());
+  const bool left_to_right = !(RightToLeft() && SystemLocaleReadsRightToLeft());
   ::DrawSkinMenuItem(style_, {Images(), &internal_images_}, *item, canvas, rect, selected, left_to_right);
 }
 

@@ -4,6 +4,7 @@
 #include "controls/skin_menu_item.h"
 #include "controls/skin_menu_properties.h"
 #include "skin/style_resolution.h"
+#include "toolkit/system_locale.h"
 
 const ImageList& CheckMarkImages() {
   static const ImageList marks = [] {
@@ -52,7 +53,7 @@ void TsuiPopupMenu::MeasureSkinMenuItem(TComponent* sender, Canvas& canvas, int&
 void TsuiPopupMenu::DrawSkinMenuItem(TComponent* sender, Canvas& canvas, RECT rect, bool selected) {
   const auto* item = dynamic_cast<const TMenuItem*>(sender);
   if (!item) return;
-  const bool left_to_right = !(RightToLeft() && SystemLocaleIsRightToLeft());
+  const bool left_to_right = !(RightToLeft() && SystemLocaleReadsRightToLeft());
   ::DrawSkinMenuItem(style_, {Images(), &CheckMarkImages()}, *item, canvas, rect, selected, left_to_right);
 }
 

@@ -158,4 +158,3 @@ void AddMenuCheckMark(ImageList& list) {
   list.AddMasked(mark, clWhite);
 }
 
-bool SystemLocaleIsRightToLeft() { return GetSystemMetrics(SM_MIDEASTENABLED) != 0; }

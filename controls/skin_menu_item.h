@@ -29,6 +29,3 @@ void DrawSkinMenuItem(const SkinMenuStyle& style, const SkinMenuImages& images, 
 // Adds the "MENU_CHECKED" mark with white left out; a program without the picture gets
 // no cell, and checked items then show no mark.
 void AddMenuCheckMark(ImageList& list);
-
-// Right-to-left item layout is used only where the system runs a right-to-left locale.
-bool SystemLocaleIsRightToLeft();

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "controls/skin_menu_item.h"
 #include "frame/title_bar.h"
 #include "frame/title_bar_theme_keys.h"
 #include "skin/builtin_bitmaps.h"
@@ -12,6 +11,7 @@
 #include "skin/ui_style_property.h"
 #include "toolkit/application.h"
 #include "toolkit/menu.h"
+#include "toolkit/system_locale.h"
 
 namespace keys = title_bar_keys;
 
@@ -227,7 +227,7 @@ void TsuiTitleBarButton::Click() {
       break;
     case TsuiTitleBarBtnType::suiControlBox: {
       if (!control_box_menu_) break;
-      const bool mirrored = title_bar->UseRightToLeftReading() && SystemLocaleIsRightToLeft();
+      const bool mirrored = title_bar->UseRightToLeftReading() && SystemLocaleReadsRightToLeft();
       POINT corner{mirrored ? 176 : 0, title_bar->Height()};
       if (title_bar->HandleAllocated()) ClientToScreen(title_bar->Handle(), &corner);
       control_box_menu_->Popup(std::max<LONG>(corner.x, 0), corner.y);

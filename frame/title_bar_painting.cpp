@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "controls/skin_menu_item.h"
 #include "frame/frame_messages.h"
 #include "frame/title_bar.h"
 #include "skin/fill_drawing.h"
 #include "skin/text_fitting.h"
+#include "toolkit/system_locale.h"
 
 namespace {
 
@@ -202,7 +202,7 @@ void TsuiTitleBar::PaintButtons(Bitmap& image) {
     y += 3;
   }
   int x = x0;
-  if (UseRightToLeftReading() && SystemLocaleIsRightToLeft()) x = c - canvas.TextWidth(text) - 10;
+  if (UseRightToLeftReading() && SystemLocaleReadsRightToLeft()) x = c - canvas.TextWidth(text) - 10;
   canvas.TextOut(x, y, text);
 }
 

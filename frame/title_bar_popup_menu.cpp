@@ -1,8 +1,8 @@
 #include "frame/title_bar_popup_menu.h"
 
-#include "controls/skin_menu_item.h"
 #include "frame/title_bar.h"
 #include "toolkit/application.h"
+#include "toolkit/system_locale.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar& title_bar) : TsuiPopu
 }
 
 void TsuiTitleBarPopupMenu::Popup(int x, int y) {
-  if (title_bar_.UseRightToLeftReading() && SystemLocaleIsRightToLeft()) x += kRightToLeftOffset;
+  if (title_bar_.UseRightToLeftReading() && SystemLocaleReadsRightToLeft()) x += kRightToLeftOffset;
   Items().Item(kMinimizeItem)->SetEnabled(HasVisibleButton(title_bar_, TsuiTitleBarBtnType::suiMin));
   Items().Item(kMaximizeItem)->SetEnabled(HasVisibleButton(title_bar_, TsuiTitleBarBtnType::suiMax));
   Items().Item(kCloseItem)->SetEnabled(HasVisibleButton(title_bar_, TsuiTitleBarBtnType::suiClose));
