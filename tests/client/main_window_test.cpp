@@ -11,11 +11,13 @@
 #include "client/md5.h"
 #include "client/program_classes.h"
 #include "client/ui_texts.h"
+#include "frame/form.h"
 #include "tests/support/message_box_watch.h"
 #include "tests/support/scripted_server.h"
 #include "toolkit/application.h"
 #include "toolkit/control.h"
 #include "toolkit/menu.h"
+#include "toolkit/published_properties.h"
 #include "toolkit/timer.h"
 #include "toolkit/win_control.h"
 
@@ -202,6 +204,41 @@ TEST_F(MainWindowTest, TheQuitMenuItemClosesTheWindow) {
   dynamic_cast<TMenuItem*>(form_->FindComponent("QF1"))->Click();
   EXPECT_TRUE(PumpUntil([&] { return !form_->HandleAllocated() || !IsWindowVisible(form_->Handle()); }));
   EXPECT_TRUE(server.Requests().empty()) << "closing sends nothing";
+}
+
+TEST_F(MainWindowTest, TabWalksTheControlsInTheirOrderAndSkipsTheDisabledCheckBox) {
+  ScriptedServer server({});
+  Open(server.Address("/lo.php?"));
+  // Every button enabled, so that the walk meets all of them.
+  Control("suiButton2").SetEnabled(true);
+  SetFocus(Window("suiEdit1").Handle());
+  std::string walk = "suiEdit1";
+  for (int step = 0; step < 6; ++step) {
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    Application().ProcessMessages();
+    const TWinControl* focused = TWinControl::FromHandle(GetFocus());
+    walk += " " + (focused ? focused->Name() : std::string("?"));
+  }
+  EXPECT_EQ(walk, "suiEdit1 suiButton1 suiButton2 suiButton3 suiEdit2 suiButton4 suiEdit1");
+}
+
+TEST_F(MainWindowTest, TheWindowCannotBeResizedOrMaximisedAndTheCheckBoxIsCheckedAndDisabled) {
+  ScriptedServer server({});
+  TForm1& form = Open(server.Address("/lo.php?"));
+  const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  // Neither the frame nor the title bar offers maximising: its buttons are close and minimise.
+  auto& skinned = dynamic_cast<TsuiForm&>(Control("suiForm1"));
+  ASSERT_NE(skinned.TitleBarButtons(), nullptr);
+  ASSERT_EQ(skinned.TitleBarButtons()->Count(), 2);
+  EXPECT_EQ(skinned.TitleBarButtons()->Item(0).ButtonType(), TsuiTitleBarBtnType::suiClose);
+  EXPECT_EQ(skinned.TitleBarButtons()->Item(1).ButtonType(), TsuiTitleBarBtnType::suiMin);
+
+  // Disabled: the system gives it neither mouse nor keyboard input, and it shows checked.
+  EXPECT_FALSE(IsWindowEnabled(Window("suiCheckBox1").Handle()));
+  EXPECT_EQ(GetPublishedProperty(Control("suiCheckBox1"), "Checked"), "True");
 }
 
 }  // namespace
