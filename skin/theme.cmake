@@ -20,7 +20,8 @@ if(WIN32)
     tarnwick_skin_drawing tarnwick_styles tarnwick_skin_reader tarnwick_skin_theme_keys tarnwick_toolkit)
 endif()
 
-# The style gallery is a Windows program; the top-level tools folder builds native ones.
+# The style and controls galleries are Windows programs; the top-level tools folder builds native ones.
 if(WIN32)
   add_subdirectory(${CMAKE_SOURCE_DIR}/tools/gallery ${CMAKE_BINARY_DIR}/tools/gallery)
+  add_subdirectory(${CMAKE_SOURCE_DIR}/tools/controlgallery ${CMAKE_BINARY_DIR}/tools/controlgallery)
 endif()
