@@ -28,10 +28,7 @@ TEST_P(ButtonRowTest, ButtonsStandRightToLeftInCollectionOrder) {
   SkinnedFormStandIn* skinned = nullptr;
   std::unique_ptr<HostAnswersFrameInset> inset;
   if (c.skinned) {
-    skinned = new SkinnedFormStandIn(&form_);
-    skinned->SetParent(&form_);
-    skinned->SetAlign(TAlign::alClient);
-    bar_->SetParent(skinned);
+    skinned = PutOnSkinnedStandIn();
     inset = std::make_unique<HostAnswersFrameInset>(form_, 2);
   }
   bar_->SetUIStyle(c.style);
@@ -98,10 +95,7 @@ TEST_F(TitleBarTest, OnASkinnedFormTheFramePictureReachesIntoTheFrame) {
   Bitmap left, right;
   LoadBuiltInBitmap(TsuiUIStyle::MacOS, kTitleLeftImage, &left);
   LoadBuiltInBitmap(TsuiUIStyle::MacOS, kTitleRightImage, &right);
-  auto* skinned = new SkinnedFormStandIn(&form_);
-  skinned->SetParent(&form_);
-  skinned->SetAlign(TAlign::alClient);
-  bar_->SetParent(skinned);
+  auto* skinned = PutOnSkinnedStandIn();
   HostAnswersFrameInset inset(form_, 2);
   bar_->SetUIStyle(TsuiUIStyle::MacOS);
   bar_->Buttons().Clear();
@@ -128,10 +122,7 @@ TEST_F(TitleBarTest, OnASkinnedFormTheFramePictureReachesIntoTheFrame) {
 }
 
 TEST_F(TitleBarTest, ACaptionSectionGrowsWithTheCaptionAndAsksForTheFrame) {
-  auto* skinned = new SkinnedFormStandIn(&form_);
-  skinned->SetParent(&form_);
-  skinned->SetAlign(TAlign::alClient);
-  bar_->SetParent(skinned);
+  auto* skinned = PutOnSkinnedStandIn();
   bar_->SetUIStyle(TsuiUIStyle::MacOS);
   TsuiTitleBarSection& caption_section = bar_->Sections().Add();
   Bitmap red;
@@ -210,10 +201,7 @@ TEST_P(CaptionStartTest, TheCaptionStartsAfterTheIconOrControlBox) {
   SkinnedFormStandIn* skinned = nullptr;
   std::unique_ptr<HostAnswersFrameInset> inset;
   if (c.skinned) {
-    skinned = new SkinnedFormStandIn(&form_);
-    skinned->SetParent(&form_);
-    skinned->SetAlign(TAlign::alClient);
-    bar_->SetParent(skinned);
+    skinned = PutOnSkinnedStandIn();
     inset = std::make_unique<HostAnswersFrameInset>(form_, 2);
   }
   bar_->SetUIStyle(c.style);

@@ -154,6 +154,16 @@ class TitleBarTest : public ::testing::Test {
     Pump();
   }
 
+  // Moves the title bar onto a stand-in skinned form that fills the form; the caller
+  // deletes the stand-in.
+  SkinnedFormStandIn* PutOnSkinnedStandIn() {
+    auto* skinned = new SkinnedFormStandIn(&form_);
+    skinned->SetParent(&form_);
+    skinned->SetAlign(TAlign::alClient);
+    bar_->SetParent(skinned);
+    return skinned;
+  }
+
   TForm& form_ = SharedForm();
   TsuiTitleBar* bar_ = nullptr;
 };
