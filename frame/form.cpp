@@ -51,7 +51,11 @@ TsuiForm::TsuiForm(TComponent* owner) : TPanel(owner) {
 }
 
 void TsuiForm::TakeOverHost() {
-  MeasureHostFrame();
+  // A host whose description is still being read has no window yet. Making it now would
+  // turn every control that follows into a window at once, and every property after that
+  // into window traffic; the window is taken over once the description is complete.
+  take_over_window_pending_ = host_->Loading() && !host_->HandleAllocated();
+  if (!take_over_window_pending_) MeasureHostFrame();
   bottom_image_.SetPixelFormat(PixelFormat::pf24bit);
   host_->TWinControl::SetBorderWidth(0);
   saved_bounds_ = host_->BoundsRect();
@@ -77,6 +81,10 @@ void TsuiForm::TakeOverHost() {
       saved_border_style_ == TFormBorderStyle::bsToolWindow) {
     host_->SetBorderStyle(TFormBorderStyle::bsDialog);
   }
+  if (!take_over_window_pending_) TakeOverHostWindow();
+}
+
+void TsuiForm::TakeOverHostWindow() {
   RemoveHostCaption();
   host_->SetAutoScroll(false);
 
@@ -116,7 +124,7 @@ TsuiForm::~TsuiForm() {
 }
 
 void TsuiForm::ReleaseHost() {
-  if (!host_) return;
+  if (!host_ || take_over_window_pending_) return;
   host_->WindowProc = saved_window_proc_;
   if (!host_->HandleAllocated()) return;
   const HWND window = host_->Handle();
@@ -342,6 +350,13 @@ void TsuiForm::Notification(TComponent* component, Operation operation) {
 
 void TsuiForm::Loaded() {
   TPanel::Loaded();
+  if (take_over_window_pending_) {
+    take_over_window_pending_ = false;
+    MeasureHostFrame();
+    TakeOverHostWindow();
+    RefreshFrame();
+    return;
+  }
   if (HostIsMDIChild()) UpdateRegion();
 }
 

@@ -129,6 +129,7 @@ class TsuiForm : public TPanel, public TsuiMenuForm {
 
  private:
   void TakeOverHost();
+  void TakeOverHostWindow();
   void MeasureHostFrame();
   void ApplyBuiltInStyle(TsuiUIStyle style);
   void ApplyFileThemeStyle();
@@ -186,6 +187,7 @@ class TsuiForm : public TPanel, public TsuiMenuForm {
   TFormBorderStyle saved_border_style_ = TFormBorderStyle::bsSizeable;
   RECT saved_bounds_{0, 0, 0, 0};
   bool created_maximized_ = false;
+  bool take_over_window_pending_ = false;
   bool title_bar_wanted_ = true;
   bool mdi_scrolled_ = false;
   bool toggling_title_bar_ = false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 
 #include "controls/main_menu.h"
@@ -12,7 +13,9 @@
 #include "tests/frame/form_test_support.h"
 #include "toolkit/description_reader.h"
 #include "toolkit/handler_table.h"
+#include "toolkit/panel.h"
 #include "toolkit/standard_classes.h"
+#include "toolkit/user_handles.h"
 
 namespace {
 
@@ -122,6 +125,88 @@ TEST(FormDescriptionTest, MainWindowFormIsReadWithItsButtonsSectionsAndMenu) {
   EXPECT_EQ(frame.Pixel(1, size.cy - 10), ColorToRGB(clWindow));
   delete form;
   delete menu;
+  Pump();
+}
+
+// The place each window of this thread was created at, as CreateWindowEx was asked for it.
+class CreationRecorder {
+ public:
+  CreationRecorder() : hook_(SetWindowsHookExA(WH_CBT, &CreationRecorder::Record, nullptr, GetCurrentThreadId())) {
+    Created().clear();
+  }
+  ~CreationRecorder() { UnhookWindowsHookEx(hook_); }
+  CreationRecorder(const CreationRecorder&) = delete;
+  CreationRecorder& operator=(const CreationRecorder&) = delete;
+
+  static std::map<HWND, RECT>& Created() {
+    static std::map<HWND, RECT> created;
+    return created;
+  }
+
+ private:
+  static LRESULT CALLBACK Record(int code, WPARAM wparam, LPARAM lparam) {
+    if (code == HCBT_CREATEWND) {
+      const CREATESTRUCTA& params = *reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
+      Created()[reinterpret_cast<HWND>(wparam)] = {params.x, params.y, params.x + params.cx, params.y + params.cy};
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+  }
+
+  HHOOK hook_;
+};
+
+TEST(FormDescriptionTest, FormWithoutWindowGetsItsWindowsOnceTheDescriptionIsRead) {
+  RegisterStandardClasses();
+  RegisterFormClasses();
+  auto* host = new TForm(nullptr);
+  ASSERT_FALSE(host->HandleAllocated());
+  const std::string text =
+      "object Host: TForm\n"
+      "  Left = 160\n"
+      "  Top = 140\n"
+      "  BorderStyle = bsDialog\n"
+      "  ClientWidth = 254\n"
+      "  ClientHeight = 181\n"
+      "  object suiForm1: TsuiForm\n"
+      "    UIStyle = MacOS\n"
+      "    BorderColor = 8355711\n"
+      "    BorderWidth = 1\n"
+      "    Color = clWindow\n"
+      "    object Panel1: TPanel\n"
+      "      Left = 20\n"
+      "      Top = 30\n"
+      "      Width = 100\n"
+      "      Height = 40\n"
+      "    end\n"
+      "  end\n"
+      "end\n";
+  {
+    CreationRecorder recorder;
+    ReadDescription(*host, text, "host.dfm", HandlerTable());
+  }
+  auto* form = dynamic_cast<TsuiForm*>(host->FindComponent("suiForm1"));
+  auto* panel = dynamic_cast<TPanel*>(host->FindComponent("Panel1"));
+  ASSERT_NE(form, nullptr);
+  ASSERT_NE(panel, nullptr);
+  // The window is taken over as it would be at once on a form that has one.
+  ASSERT_TRUE(host->HandleAllocated());
+  EXPECT_EQ(GetWindowLongA(host->Handle(), GWL_STYLE) & WS_CAPTION, 0);
+  EXPECT_EQ(GetParent(form->TitleBar()->Handle()), form->Handle());
+  const Bitmap frame = FramePicture(*form);
+  const SIZE size = WindowSize(host->Handle());
+  EXPECT_EQ(frame.Pixel(0, size.cy - 10), 0x7F7F7Fu);
+  EXPECT_EQ(frame.Pixel(1, size.cy - 10), ColorToRGB(clWindow));
+  // Each window was made where the description put it, instead of being made at the
+  // defaults and moved by every property that followed.
+  const auto& created = CreationRecorder::Created();
+  const auto panel_creation = created.find(panel->Handle());
+  ASSERT_NE(panel_creation, created.end());
+  EXPECT_EQ(panel_creation->second.left, 20);
+  EXPECT_EQ(panel_creation->second.top, 30);
+  EXPECT_EQ(panel_creation->second.right, 120);
+  EXPECT_EQ(panel_creation->second.bottom, 70);
+  EXPECT_EQ(created.count(host->Handle()), 1u);
+  delete host;
   Pump();
 }
 
