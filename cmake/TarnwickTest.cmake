@@ -23,7 +23,10 @@ function(tarnwick_add_test name)
   # The prefix tells the two builds' runs of the same test apart in one ctest summary.
   if(WIN32)
     add_test(NAME win.${name} COMMAND ${name})
-    set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED testbed TIMEOUT 600)
+    # The test bed has one display, hence one foreground window and one keyboard focus: a
+    # test that shows a window takes them from another that is typing or clicking. Windows
+    # tests therefore run one at a time, beside the host tests.
+    set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED testbed TIMEOUT 600 RESOURCE_LOCK testbed.display)
   else()
     add_test(NAME host.${name} COMMAND ${name})
     set_tests_properties(host.${name} PROPERTIES TIMEOUT 600)

@@ -25,5 +25,6 @@ if(WIN32)
   target_link_libraries(check_box_rtl_test PRIVATE ${CHECK_BOX_TEST_LIBRARIES} GTest::gtest_main)
   add_test(NAME win.check_box_rtl_test COMMAND sh ${CMAKE_CURRENT_BINARY_DIR}/wine-run-arabic
            $<TARGET_FILE:check_box_rtl_test>)
-  set_tests_properties(win.check_box_rtl_test PROPERTIES FIXTURES_REQUIRED testbed TIMEOUT 600)
+  set_tests_properties(win.check_box_rtl_test PROPERTIES FIXTURES_REQUIRED testbed TIMEOUT 600
+                       RESOURCE_LOCK testbed.display)
 endif()
