@@ -85,7 +85,8 @@ void TsuiForm::TakeOverHost() {
 }
 
 void TsuiForm::TakeOverHostWindow() {
-  RemoveHostCaption();
+  // The frame change below makes the system measure the frame without the caption.
+  StripHostCaptionStyle();
   host_->SetAutoScroll(false);
 
   saved_window_proc_ = host_->WindowProc;
@@ -136,12 +137,16 @@ void TsuiForm::ReleaseHost() {
 }
 
 void TsuiForm::RemoveHostCaption() {
-  if (!host_ || !host_->HandleAllocated()) return;
+  if (StripHostCaptionStyle()) SetFrameChanged(host_->Handle());
+}
+
+bool TsuiForm::StripHostCaptionStyle() {
+  if (!host_ || !host_->HandleAllocated()) return false;
   const HWND window = host_->Handle();
   const LONG style = GetWindowLongA(window, GWL_STYLE);
-  if (!(style & WS_CAPTION)) return;
+  if (!(style & WS_CAPTION)) return false;
   SetWindowLongA(window, GWL_STYLE, style & ~static_cast<LONG>(WS_CAPTION));
-  SetFrameChanged(window);
+  return true;
 }
 
 void TsuiForm::RefreshFrame() {
@@ -354,7 +359,9 @@ void TsuiForm::Loaded() {
     take_over_window_pending_ = false;
     MeasureHostFrame();
     TakeOverHostWindow();
-    RefreshFrame();
+    // The window has just been made and is not shown yet: its frame is measured and it
+    // paints when it appears; only its shape has to be ready before that.
+    UpdateRegion();
     return;
   }
   if (HostIsMDIChild()) UpdateRegion();

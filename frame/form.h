@@ -140,6 +140,9 @@ class TsuiForm : public TPanel, public TsuiMenuForm {
   bool HostIsMDIChild() const;
   bool HostActive() const;
   void RemoveHostCaption();
+  // Takes WS_CAPTION off the host's window without re-measuring its frame; true when it
+  // was there.
+  bool StripHostCaptionStyle();
   void RefreshFrame();
   void PaintBuiltInFrame(::Canvas& canvas, int width, int height);
   void PaintFileThemeFrame(::Canvas& canvas, int width, int height);
