@@ -1,6 +1,7 @@
 #include "frame/form_region.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "frame/form.h"
 
@@ -18,11 +19,13 @@ void AddRegion(HRGN target, const OwnedRegion& part) { CombineRgn(target, target
 // one rectangle, moved down by `offset`.
 void AddOpaqueRuns(HRGN target, const Bitmap& picture, int first, int last, TColor transparent, int offset) {
   for (int y = first; y <= last; ++y) {
+    const std::vector<TColor> row = picture.RowColors(y);
+    const int width = static_cast<int>(row.size());
     int x = 0;
-    while (x < picture.Width()) {
-      while (x < picture.Width() && picture.Pixel(x, y) == transparent) ++x;
+    while (x < width) {
+      while (x < width && row[static_cast<std::size_t>(x)] == transparent) ++x;
       const int start = x;
-      while (x < picture.Width() && picture.Pixel(x, y) != transparent) ++x;
+      while (x < width && row[static_cast<std::size_t>(x)] != transparent) ++x;
       if (x > start) AddRect(target, start, y + offset, x, y + offset + 1);
     }
   }

@@ -346,6 +346,17 @@ void Bitmap::SaveToFile(const std::string& path) const {
 TColor Bitmap::Pixel(int x, int y) const {
   const std::uint8_t* row = ScanLine(y);
   if (x < 0 || x >= width_) throw std::out_of_range("pixel outside the bitmap");
+  return ColorInRow(row, x);
+}
+
+std::vector<TColor> Bitmap::RowColors(int y) const {
+  const std::uint8_t* row = ScanLine(y);
+  std::vector<TColor> colors(static_cast<std::size_t>(width_));
+  for (int x = 0; x < width_; ++x) colors[static_cast<std::size_t>(x)] = ColorInRow(row, x);
+  return colors;
+}
+
+TColor Bitmap::ColorInRow(const std::uint8_t* row, int x) const {
   switch (format_) {
     case PixelFormat::pf8bit: {
       const BmpPaletteEntry& entry = palette_[row[x]];

@@ -91,6 +91,9 @@ class Bitmap {
 
   // 0x00BBGGRR straight from the pixel memory; throws std::out_of_range outside.
   TColor Pixel(int x, int y) const;
+  // The colours of row y, left to right. GDI's queue is flushed once for the row instead
+  // of once for every pixel, as reading them one by one would.
+  std::vector<TColor> RowColors(int y) const;
   // The row's pixel memory (layout of the format, top row first); std::out_of_range outside.
   std::uint8_t* ScanLine(int y);
   const std::uint8_t* ScanLine(int y) const;
@@ -102,6 +105,7 @@ class Bitmap {
   std::function<void()> OnChange;
 
  private:
+  TColor ColorInRow(const std::uint8_t* row, int x) const;
   void Replace(OwnedBitmap bitmap, void* bits, int width, int height, PixelFormat format);
   void Changed();
   std::size_t Stride() const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "toolkit/bitmap.h"
 #include "toolkit/canvas.h"
@@ -43,8 +44,9 @@ int ImageList::AddCells(const Bitmap& bitmap, bool masked, TColor mask_color) {
   image.pixels.resize(image.RowBytes() * static_cast<std::size_t>(image.height));
   for (int y = 0; y < image.height; ++y) {
     std::uint8_t* row = image.Row(y);
+    const std::vector<TColor> colors = y < bitmap.Height() ? bitmap.RowColors(y) : std::vector<TColor>();
     for (int x = 0; x < image.width; ++x) {
-      const COLORREF color = (x < bitmap.Width() && y < bitmap.Height()) ? bitmap.Pixel(x, y) : key;
+      const COLORREF color = x < static_cast<int>(colors.size()) ? colors[static_cast<std::size_t>(x)] : key;
       row[3 * x] = GetBValue(color);
       row[3 * x + 1] = GetGValue(color);
       row[3 * x + 2] = GetRValue(color);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/toolkit/bmp_test_writer.h"
 #include "tests/toolkit/graphics_test_support.h"
@@ -58,12 +59,29 @@ TEST_P(BitmapLoading, GdiSeesEveryPixelOfTheFile) {
   Bitmap drawn = graphics_test::WhiteSurface(c.layout.width, c.layout.height);
   drawn.Canvas().Draw(0, 0, bitmap);
   for (int y = 0; y < c.layout.height; ++y) {
+    const std::vector<TColor> row = bitmap.RowColors(y);
+    ASSERT_EQ(row.size(), static_cast<std::size_t>(c.layout.width)) << c.description;
     for (int x = 0; x < c.layout.width; ++x) {
       const TColor expected = bmp_test::ExpectedColor(c.layout, x, y);
       ASSERT_EQ(bitmap.Canvas().Pixel(x, y), expected) << c.description << " (" << x << ", " << y << ") expected " << Hex(expected);
       ASSERT_EQ(drawn.Canvas().Pixel(x, y), expected) << c.description << " drawn (" << x << ", " << y << ")";
       ASSERT_EQ(bitmap.Pixel(x, y), expected) << c.description << " memory (" << x << ", " << y << ")";
+      ASSERT_EQ(row[static_cast<std::size_t>(x)], expected) << c.description << " row (" << x << ", " << y << ")";
     }
+  }
+}
+
+TEST(BitmapRowColors, SeeWhatGdiHasJustDrawn) {
+  for (const PixelFormat format : {PixelFormat::pf8bit, PixelFormat::pf24bit, PixelFormat::pf32bit}) {
+    Bitmap bitmap;
+    bitmap.SetPixelFormat(format);
+    bitmap.SetSize(6, 3);
+    bitmap.Canvas().Brush().SetColor(clBlue);
+    bitmap.Canvas().FillRect({2, 1, 5, 2});
+    const std::vector<TColor> row = bitmap.RowColors(1);
+    const std::vector<TColor> expected{clWhite, clWhite, clBlue, clBlue, clBlue, clWhite};
+    EXPECT_EQ(row, expected) << static_cast<int>(format);
+    EXPECT_THROW(bitmap.RowColors(3), std::out_of_range);
   }
 }
 
