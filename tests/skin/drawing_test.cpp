@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Strips, ExtractStripFrameTest, ::testing::Values(
 
 TEST(ExtractStripFrameTest, AnIndexOutsideTheStripEmptiesTheDestination) {
   const Bitmap strip = NumberedBitmap(12, 3);
-  for (const auto [count, index] : {std::pair{3, 0}, std::pair{3, 4}, std::pair{0, 1}}) {
+  for (const auto& [count, index] : {std::pair{3, 0}, std::pair{3, 4}, std::pair{0, 1}}) {
     Bitmap frame = Filled(5, 5, kMarker);
     ExtractStripFrame(strip, frame, count, index);
     EXPECT_TRUE(frame.Empty()) << count << " frames, index " << index;
