@@ -53,7 +53,8 @@ TsuiForm::TsuiForm(TComponent* owner) : TPanel(owner) {
 void TsuiForm::TakeOverHost() {
   // A host whose description is still being read has no window yet. Making it now would
   // turn every control that follows into a window at once, and every property after that
-  // into window traffic; the window is taken over once the description is complete.
+  // into window traffic; the window is taken over when it is made, with everything in it
+  // already in its final state.
   take_over_window_pending_ = host_->Loading() && !host_->HandleAllocated();
   if (!take_over_window_pending_) MeasureHostFrame();
   bottom_image_.SetPixelFormat(PixelFormat::pf24bit);
@@ -355,16 +356,19 @@ void TsuiForm::Notification(TComponent* component, Operation operation) {
 
 void TsuiForm::Loaded() {
   TPanel::Loaded();
-  if (take_over_window_pending_) {
-    take_over_window_pending_ = false;
-    MeasureHostFrame();
-    TakeOverHostWindow();
-    // The window has just been made and is not shown yet: its frame is measured and it
-    // paints when it appears; only its shape has to be ready before that.
-    UpdateRegion();
-    return;
-  }
   if (HostIsMDIChild()) UpdateRegion();
+}
+
+void TsuiForm::CreateHandleDone() {
+  TPanel::CreateHandleDone();
+  if (!take_over_window_pending_) return;
+  // Ours is made among the host's children, so the host's window has just been made. It
+  // is not shown yet: its frame is measured and it paints when it appears; only its shape
+  // has to be ready before that.
+  take_over_window_pending_ = false;
+  MeasureHostFrame();
+  TakeOverHostWindow();
+  UpdateRegion();
 }
 
 void TsuiForm::ColorChanged() {

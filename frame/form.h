@@ -125,6 +125,7 @@ class TsuiForm : public TPanel, public TsuiMenuForm {
  protected:
   void Paint() override;
   void ColorChanged() override;
+  void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
 
  private:

@@ -155,7 +155,7 @@ class CreationRecorder {
   HHOOK hook_;
 };
 
-TEST(FormDescriptionTest, FormWithoutWindowGetsItsWindowsOnceTheDescriptionIsRead) {
+TEST(FormDescriptionTest, FormReadWithoutWindowGetsItsWindowsWhenTheyAreNeeded) {
   RegisterStandardClasses();
   RegisterFormClasses();
   auto* host = new TForm(nullptr);
@@ -180,15 +180,17 @@ TEST(FormDescriptionTest, FormWithoutWindowGetsItsWindowsOnceTheDescriptionIsRea
       "    end\n"
       "  end\n"
       "end\n";
-  {
-    CreationRecorder recorder;
-    ReadDescription(*host, text, "host.dfm", HandlerTable());
-  }
+  CreationRecorder recorder;
+  ReadDescription(*host, text, "host.dfm", HandlerTable());
   auto* form = dynamic_cast<TsuiForm*>(host->FindComponent("suiForm1"));
   auto* panel = dynamic_cast<TPanel*>(host->FindComponent("Panel1"));
   ASSERT_NE(form, nullptr);
   ASSERT_NE(panel, nullptr);
-  // The window is taken over as it would be at once on a form that has one.
+  EXPECT_FALSE(host->HandleAllocated());
+  EXPECT_TRUE(CreationRecorder::Created().empty());
+  // Made now, the window is taken over as it would be at once on a form that has one.
+  host->Show();
+  Pump();
   ASSERT_TRUE(host->HandleAllocated());
   EXPECT_EQ(GetWindowLongA(host->Handle(), GWL_STYLE) & WS_CAPTION, 0);
   EXPECT_EQ(GetParent(form->TitleBar()->Handle()), form->Handle());
@@ -206,6 +208,9 @@ TEST(FormDescriptionTest, FormWithoutWindowGetsItsWindowsOnceTheDescriptionIsRea
   EXPECT_EQ(panel_creation->second.right, 120);
   EXPECT_EQ(panel_creation->second.bottom, 70);
   EXPECT_EQ(created.count(host->Handle()), 1u);
+  // Shown, the window shows the skinned frame: the stored border colour at its edge.
+  const Bitmap shot = WindowShot(host->Handle());
+  EXPECT_EQ(shot.Pixel(0, size.cy - 10), 0x7F7F7Fu);
   delete host;
   Pump();
 }
