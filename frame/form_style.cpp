@@ -20,7 +20,9 @@ void TsuiForm::SetUIStyle(TsuiUIStyle style) {
   } else {
     ApplyBuiltInStyle(effective_style_);
   }
-  title_bar_->SetFileTheme(file_theme_);
+  // Setting the theme re-applies the title bar's style on its own; the style is applied
+  // right after anyway, so the theme is only handed over when it changes.
+  if (title_bar_->FileTheme() != file_theme_) title_bar_->SetFileTheme(file_theme_);
   title_bar_->SetUIStyle(style);
   if (uses_file_theme_ && title_needs_region_) {
     // The region and the frame are cut from the title picture as the title bar has just
