@@ -11,7 +11,7 @@ add_library(tarnwick_skin_reader STATIC
 )
 if(WIN32)
   target_sources(tarnwick_skin_reader PRIVATE ${CMAKE_CURRENT_LIST_DIR}/temp_file_name_windows.cpp)
-  target_link_libraries(tarnwick_skin_reader PUBLIC ole32)
+  target_link_libraries(tarnwick_skin_reader PUBLIC tarnwick_ole32_delayed)
 else()
   target_sources(tarnwick_skin_reader PRIVATE ${CMAKE_CURRENT_LIST_DIR}/temp_file_name_posix.cpp)
 endif()
