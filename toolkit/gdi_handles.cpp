@@ -21,7 +21,6 @@ void CountAcquired(GdiKind kind) { ++live_counts[static_cast<int>(kind)]; }
 void CountReleased(GdiKind kind) { --live_counts[static_cast<int>(kind)]; }
 void Release(HGDIOBJ object) { DeleteObject(object); }
 void Release(HICON icon) { DestroyIcon(icon); }
-void Release(HIMAGELIST list) { ImageList_Destroy(list); }
 }  // namespace gdi_detail
 
 using gdi_detail::CountAcquired;

@@ -9,12 +9,11 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <utility>
 
-enum class GdiKind { Pen, Brush, Font, Bitmap, Region, DeviceContext, Icon, ImageList };
-inline constexpr int kGdiKindCount = 8;
+enum class GdiKind { Pen, Brush, Font, Bitmap, Region, DeviceContext, Icon };
+inline constexpr int kGdiKindCount = 7;
 
 // Handles of that kind now held by our wrappers.
 int LiveGdiObjectCount(GdiKind kind);
@@ -26,10 +25,9 @@ void CountAcquired(GdiKind kind);
 void CountReleased(GdiKind kind);
 void Release(HGDIOBJ object);
 void Release(HICON icon);
-void Release(HIMAGELIST list);
 }  // namespace gdi_detail
 
-// Owns a handle released with DeleteObject (or DestroyIcon, ImageList_Destroy).
+// Owns a handle released with DeleteObject (or DestroyIcon).
 template <typename Handle, GdiKind Kind>
 class OwnedGdiHandle {
  public:
@@ -76,7 +74,6 @@ using OwnedFont = OwnedGdiHandle<HFONT, GdiKind::Font>;
 using OwnedBitmap = OwnedGdiHandle<HBITMAP, GdiKind::Bitmap>;
 using OwnedRegion = OwnedGdiHandle<HRGN, GdiKind::Region>;
 using OwnedIcon = OwnedGdiHandle<HICON, GdiKind::Icon>;
-using OwnedImageList = OwnedGdiHandle<HIMAGELIST, GdiKind::ImageList>;
 
 // CreateCompatibleDC / DeleteDC.
 class MemoryDC {

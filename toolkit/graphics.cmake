@@ -16,4 +16,4 @@ add_library(tarnwick_toolkit_graphics STATIC
 target_include_directories(tarnwick_toolkit_graphics PUBLIC ${CMAKE_SOURCE_DIR})
 # NOMINMAX: std::min and std::max must stay usable beside <windows.h>.
 target_compile_definitions(tarnwick_toolkit_graphics PUBLIC NOMINMAX PRIVATE WIN32_LEAN_AND_MEAN STRICT)
-target_link_libraries(tarnwick_toolkit_graphics PUBLIC gdi32 msimg32 comctl32 user32)
+target_link_libraries(tarnwick_toolkit_graphics PUBLIC gdi32 msimg32 user32)
