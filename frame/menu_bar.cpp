@@ -1,7 +1,5 @@
 #include "frame/menu_bar.h"
 
-#include <commctrl.h>
-
 #include "frame/form.h"
 #include "toolkit/accelerator.h"
 #include "toolkit/menu.h"
@@ -50,12 +48,6 @@ int TsuiMenuBar::NeighbourWithMenu(int from, int step) const {
   return -1;
 }
 
-int TsuiMenuBar::CommandOf(int index) const {
-  TBBUTTON button{};
-  SendMessageA(const_cast<TsuiMenuBar*>(this)->Handle(), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button));
-  return button.idCommand;
-}
-
 void TsuiMenuBar::TrackMenus(int index) {
   while (HasDropDown(index) && HandleAllocated()) {
     TMenuItem* item = Button(index)->MenuItem();
@@ -68,15 +60,16 @@ void TsuiMenuBar::TrackMenus(int index) {
     next_ = -1;
     top_menu_ = selected_menu_ = sub_menu;
     selected_item_opens_menu_ = false;
-    const int command = CommandOf(index);
-    SendMessageA(Handle(), TB_PRESSBUTTON, command, MAKELONG(TRUE, 0));
+    Button(index)->SetPressed(true);
+    Update();  // pressed on the screen before the menu's loop takes over
     g_tracking_bar = this;
     const HHOOK filter = SetWindowsHookExA(WH_MSGFILTER, MenuMessageFilter, nullptr, GetCurrentThreadId());
     const int chosen = TrackPopupMenu(sub_menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
                                       rect.left, rect.bottom, 0, Handle(), nullptr);
     if (filter) UnhookWindowsHookEx(filter);
     g_tracking_bar = nullptr;
-    SendMessageA(Handle(), TB_PRESSBUTTON, command, MAKELONG(FALSE, 0));
+    // Timers run in the menu's loop; by now the buttons may have been made anew.
+    if (index < ButtonCount()) Button(index)->SetPressed(false);
     tracked_ = -1;
     if (chosen != 0) {
       DispatchMenuCommand(static_cast<WORD>(chosen));
@@ -85,6 +78,8 @@ void TsuiMenuBar::TrackMenus(int index) {
     index = next_;
   }
 }
+
+void TsuiMenuBar::DropDown(TToolButton& button) { TrackMenus(button.Index()); }
 
 LRESULT CALLBACK TsuiMenuBar::MenuMessageFilter(int code, WPARAM wparam, LPARAM lparam) {
   if (code == MSGF_MENU && g_tracking_bar && g_tracking_bar->FilterMenuMessage(*reinterpret_cast<MSG*>(lparam))) {
@@ -148,14 +143,6 @@ void TsuiMenuBar::WndProc(TMessage& message) {
     case WM_LBUTTONDOWN: {
       const POINT point{static_cast<short>(LOWORD(message.lParam)), static_cast<short>(HIWORD(message.lParam))};
       const int index = ButtonAt(point);
-      if (HasDropDown(index)) {
-        TrackMenus(index);
-        return;
-      }
-      break;
-    }
-    case CN_COMMAND: {
-      const auto index = static_cast<int>(SendMessageA(Handle(), TB_COMMANDTOINDEX, LOWORD(message.wParam), 0));
       if (HasDropDown(index)) {
         TrackMenus(index);
         return;

@@ -30,6 +30,8 @@ class TsuiMenuBar : public TToolBar {
   // The button under the point of the bar's client area, or -1.
   int ButtonAt(POINT client_point) const;
   bool AnyButtonMarked() const;
+  // A button's menu drops down the way TrackMenus drops it.
+  void DropDown(TToolButton& button) override;
 
  protected:
   void WndProc(TMessage& message) override;
@@ -41,7 +43,6 @@ class TsuiMenuBar : public TToolBar {
   bool HasDropDown(int index) const;
   // The next button along (step -1 or +1, wrapping round) that drops a menu, or -1.
   int NeighbourWithMenu(int from, int step) const;
-  int CommandOf(int index) const;
   bool HandleAccelerator(TMessage& message);
 
   TsuiForm* form_;

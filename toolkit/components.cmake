@@ -26,7 +26,7 @@ add_library(tarnwick_toolkit STATIC
 )
 target_include_directories(tarnwick_toolkit PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(tarnwick_toolkit PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
-target_link_libraries(tarnwick_toolkit PUBLIC user32 gdi32 comctl32)
+target_link_libraries(tarnwick_toolkit PUBLIC user32 gdi32)
 if(TARGET tarnwick_toolkit_graphics)
   target_link_libraries(tarnwick_toolkit PUBLIC tarnwick_toolkit_graphics)
 endif()

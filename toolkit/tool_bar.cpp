@@ -1,32 +1,20 @@
 #include "toolkit/tool_bar.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
+#include "toolkit/gdi_handles.h"
 #include "toolkit/menu.h"
 #include "toolkit/menu_owner_draw.h"
 
 namespace {
 
-void EnsureToolBarClass() {
-  static const bool registered = [] {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    return InitCommonControlsEx(&controls) != FALSE;
-  }();
-  (void)registered;
-}
-
-BYTE ButtonStyle(const TToolButton& button) {
-  BYTE style = BTNS_BUTTON | BTNS_SHOWTEXT;
-  if (button.Grouped()) style |= BTNS_GROUP;
-  if (button.AutoSize()) style |= BTNS_AUTOSIZE;
-  return style;
-}
+// Room on each side of a caption, so that a hot button's edge keeps clear of the text.
+constexpr int kCaptionPadding = 8;
+constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 
 }  // namespace
 
-TToolButton::TToolButton(TToolBar& bar, int command) : TComponent(&bar), command_(command), bar_(bar) {}
+TToolButton::TToolButton(TToolBar& bar) : TComponent(&bar), bar_(bar) {}
 
 TToolButton::~TToolButton() {
   if (menu_item_) menu_item_->RemoveFreeNotification(this);
@@ -38,25 +26,28 @@ int TToolButton::Index() const { return bar_.IndexOf(this); }
 void TToolButton::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
-  bar_.ButtonChanged(*this);
+  bar_.ButtonChanged();
 }
 
 void TToolButton::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  if (bar_.HandleAllocated()) SendMessageA(bar_.Handle(), TB_ENABLEBUTTON, command_, MAKELONG(enabled ? TRUE : FALSE, 0));
+  if (!enabled && bar_.hot_index_ == Index()) bar_.hot_index_ = -1;
+  bar_.InvalidateButton(this);
 }
 
-void TToolButton::SetGrouped(bool grouped) {
-  if (grouped == grouped_) return;
-  grouped_ = grouped;
-  bar_.ButtonChanged(*this);
-}
+void TToolButton::SetGrouped(bool grouped) { grouped_ = grouped; }
 
 void TToolButton::SetAutoSize(bool auto_size) {
   if (auto_size == auto_size_) return;
   auto_size_ = auto_size;
-  bar_.ButtonChanged(*this);
+  bar_.ButtonChanged();
+}
+
+void TToolButton::SetPressed(bool pressed) {
+  if (pressed == pressed_) return;
+  pressed_ = pressed;
+  bar_.InvalidateButton(this);
 }
 
 void TToolButton::SetMenuItem(TMenuItem* item) {
@@ -67,7 +58,7 @@ void TToolButton::SetMenuItem(TMenuItem* item) {
   item->FreeNotification(this);
   caption_ = item->Caption();
   enabled_ = item->Enabled();
-  bar_.ButtonChanged(*this);
+  bar_.ButtonChanged();
 }
 
 void TToolButton::Notification(TComponent* component, Operation operation) {
@@ -76,9 +67,10 @@ void TToolButton::Notification(TComponent* component, Operation operation) {
 }
 
 RECT TToolButton::BoundsRect() const {
-  RECT rect{0, 0, 0, 0};
-  if (bar_.HandleAllocated()) SendMessageA(bar_.Handle(), TB_GETRECT, command_, reinterpret_cast<LPARAM>(&rect));
-  return rect;
+  const int index = Index();
+  if (index < 0) return {0, 0, 0, 0};
+  bar_.EnsureLayout();
+  return bar_.layout_[static_cast<std::size_t>(index)];
 }
 
 void TToolButton::Click() {
@@ -91,7 +83,7 @@ void TToolButton::Click() {
   if (OnClick) OnClick(this);
 }
 
-TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {
+TToolBar::TToolBar(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 150, 29);
   SetAlign(TAlign::alTop);
 }
@@ -104,19 +96,19 @@ TToolBar::~TToolBar() {
 void TToolBar::SetFlat(bool flat) {
   if (flat == flat_) return;
   flat_ = flat;
-  RecreateWnd();
+  Invalidate();
 }
 
 void TToolBar::SetShowCaptions(bool show) {
   if (show == show_captions_) return;
   show_captions_ = show;
-  RecreateWnd();
+  ButtonChanged();
 }
 
 void TToolBar::SetWrapable(bool wrapable) {
   if (wrapable == wrapable_) return;
   wrapable_ = wrapable;
-  RecreateWnd();
+  ButtonChanged();
 }
 
 void TToolBar::SetAutoSize(bool auto_size) {
@@ -129,41 +121,14 @@ void TToolBar::SetButtonHeight(int height) {
   height = std::clamp(height, 1, 1000);
   if (height == button_height_) return;
   button_height_ = height;
-  if (!HandleAllocated()) return;
-  // The height of a text-only button is what the bar asks; the width follows each caption.
-  SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELONG(0, height));
-  FitHeight();
-}
-
-void TToolBar::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  EnsureToolBarClass();
-  params.system_class = TOOLBARCLASSNAMEA;
-  params.window_class = "Tarnwick.TToolBar";
-  // The bar stays where our alignment puts it instead of placing itself at the top.
-  params.style |= CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_LIST;
-  if (flat_) params.style |= TBSTYLE_FLAT | TBSTYLE_TRANSPARENT;
-  if (wrapable_) params.style |= TBSTYLE_WRAPABLE;
-}
-
-void TToolBar::CreateHandleDone() {
-  const HWND bar = Handle();
-  SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageA(bar, TB_SETBITMAPSIZE, 0, MAKELONG(0, 0));  // text buttons, no pictures
-  SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
-  SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELONG(0, button_height_));
-  for (std::size_t i = 0; i < buttons_.size(); ++i) InsertIntoWindow(*buttons_[i], static_cast<int>(i));
-  FitHeight();
+  ButtonChanged();
 }
 
 TToolButton* TToolBar::AddButton(int index) {
   if (index < 0 || index > ButtonCount()) index = ButtonCount();
-  auto* button = new TToolButton(*this, next_command_++);
+  auto* button = new TToolButton(*this);
   buttons_.insert(buttons_.begin() + index, button);
-  if (HandleAllocated()) {
-    InsertIntoWindow(*button, index);
-    FitHeight();
-  }
+  ButtonChanged();
   return button;
 }
 
@@ -175,8 +140,9 @@ void TToolBar::ButtonGone(TToolButton& button) {
   const int index = IndexOf(&button);
   if (index < 0) return;
   buttons_.erase(buttons_.begin() + index);
-  if (HandleAllocated()) SendMessageA(Handle(), TB_DELETEBUTTON, index, 0);
-  FitHeight();
+  if (mouse_pressed_ == &button) mouse_pressed_ = nullptr;
+  hot_index_ = -1;
+  ButtonChanged();
 }
 
 void TToolBar::ClearButtons() {
@@ -188,44 +154,81 @@ int TToolBar::IndexOf(const TToolButton* button) const {
   return found == buttons_.end() ? -1 : static_cast<int>(found - buttons_.begin());
 }
 
-int TToolBar::RowCount() {
-  return HandleAllocated() ? static_cast<int>(SendMessageA(Handle(), TB_GETROWS, 0, 0)) : 0;
+int TToolBar::RowCount() const {
+  EnsureLayout();
+  return layout_rows_;
 }
 
-TToolButton* TToolBar::ButtonOfCommand(int command) const {
-  for (TToolButton* button : buttons_) {
-    if (button->command_ == command) return button;
-  }
-  return nullptr;
+void TToolBar::SetHotIndex(int index) {
+  if (index < 0 || index >= ButtonCount() || !buttons_[static_cast<std::size_t>(index)]->Enabled()) index = -1;
+  if (index == hot_index_) return;
+  if (hot_index_ >= 0) InvalidateButton(buttons_[static_cast<std::size_t>(hot_index_)]);
+  hot_index_ = index;
+  if (index >= 0) InvalidateButton(buttons_[static_cast<std::size_t>(index)]);
 }
 
-void TToolBar::InsertIntoWindow(TToolButton& button, int index) {
-  TBBUTTON item{};
-  item.iBitmap = I_IMAGENONE;
-  item.idCommand = button.command_;
-  item.fsState = button.Enabled() ? TBSTATE_ENABLED : 0;
-  item.fsStyle = ButtonStyle(button);
-  // The bar copies the text.
-  item.iString = reinterpret_cast<INT_PTR>(show_captions_ ? button.Caption().c_str() : "");
-  SendMessageA(Handle(), TB_INSERTBUTTONA, index, reinterpret_cast<LPARAM>(&item));
-}
-
-void TToolBar::ButtonChanged(TToolButton& button) {
-  if (!HandleAllocated()) return;
-  // Text and style changes that alter a button's size are simplest as a fresh button.
-  const int index = IndexOf(&button);
-  SendMessageA(Handle(), TB_DELETEBUTTON, index, 0);
-  InsertIntoWindow(button, index);
+void TToolBar::ButtonChanged() {
+  layout_valid_ = false;
   FitHeight();
+  Invalidate();
+}
+
+void TToolBar::InvalidateButton(const TToolButton* button) {
+  if (!HandleAllocated() || IndexOf(button) < 0) return;
+  const RECT rect = button->BoundsRect();
+  InvalidateRect(Handle(), &rect, FALSE);
+}
+
+void TToolBar::EnsureLayout() const {
+  if (layout_valid_ && layout_width_ == Width()) return;
+  // Captions are measured as they are drawn: "&" marks the underlined letter and takes no room.
+  std::vector<int> caption_widths;
+  caption_widths.reserve(buttons_.size());
+  {
+    MemoryDC dc;
+    ::Canvas measure(dc.Get());
+    measure.Font().Assign(Font());
+    for (const TToolButton* button : buttons_) {
+      RECT text{0, 0, 0, 0};
+      if (show_captions_ && !button->Caption().empty()) {
+        measure.DrawText(button->Caption(), text, DT_SINGLELINE | DT_CALCRECT);
+      }
+      caption_widths.push_back(text.right - text.left);
+    }
+  }
+  // Buttons that do not size themselves all take the widest caption's width.
+  const int widest = caption_widths.empty() ? 0 : *std::max_element(caption_widths.begin(), caption_widths.end());
+  layout_.clear();
+  layout_rows_ = buttons_.empty() ? 0 : 1;
+  int x = 0;
+  int y = 0;
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    const int width = (buttons_[i]->AutoSize() ? caption_widths[i] : widest) + 2 * kCaptionPadding;
+    if (wrapable_ && x > 0 && x + width > Width()) {
+      x = 0;
+      y += button_height_;
+      ++layout_rows_;
+    }
+    layout_.push_back({x, y, x + width, y + button_height_});
+    x += width;
+  }
+  layout_width_ = Width();
+  layout_valid_ = true;
 }
 
 void TToolBar::FitHeight() {
-  if (!HandleAllocated()) return;
-  SendMessageA(Handle(), TB_AUTOSIZE, 0, 0);
   if (!auto_size_ || buttons_.empty()) return;
-  int bottom = 0;
-  for (TToolButton* button : buttons_) bottom = std::max<int>(bottom, button->BoundsRect().bottom);
+  const int bottom = RowCount() * button_height_;
   if (bottom != Height()) SetBounds(Left(), Top(), Width(), bottom);
+}
+
+int TToolBar::IndexAt(int x, int y) const {
+  EnsureLayout();
+  const POINT point{x, y};
+  for (std::size_t i = 0; i < layout_.size(); ++i) {
+    if (PtInRect(&layout_[i], point)) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 void TToolBar::DropDown(TToolButton& button) {
@@ -236,65 +239,113 @@ void TToolBar::DropDown(TToolButton& button) {
   if (!sub_menu) return;
   RECT rect = button.BoundsRect();
   MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  SendMessageA(Handle(), TB_PRESSBUTTON, button.command_, MAKELONG(TRUE, 0));
+  const int index = button.Index();
+  button.SetPressed(true);
+  Update();  // pressed on the screen before the menu's loop takes over
   const int command = TrackPopupMenu(sub_menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
                                      rect.left, rect.bottom, 0, Handle(), nullptr);
-  SendMessageA(Handle(), TB_PRESSBUTTON, button.command_, MAKELONG(FALSE, 0));
+  // Timers run in the menu's loop; by now the buttons may have been made anew.
+  if (index >= 0 && index < ButtonCount()) Button(index)->SetPressed(false);
   if (command != 0) DispatchMenuCommand(static_cast<WORD>(command));
 }
 
-LRESULT TToolBar::CustomDraw(NMCUSTOMDRAW& draw) {
-  switch (draw.dwDrawStage) {
-    case CDDS_PREPAINT: {
-      bool draw_default = true;
-      if (OnCustomDraw) {
-        // The whole strip: the rectangle in the notice is only the part being repainted.
-        RECT strip{0, 0, 0, 0};
-        GetClientRect(Handle(), &strip);
-        Canvas canvas(draw.hdc);
-        OnCustomDraw(this, canvas, strip, draw_default);
-      }
-      if (OnCustomDrawButton) return CDRF_NOTIFYITEMDRAW;
-      return draw_default ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
-    }
-    case CDDS_ITEMPREPAINT: {
-      TToolButton* button = ButtonOfCommand(static_cast<int>(draw.dwItemSpec));
-      if (!button || !OnCustomDrawButton) return CDRF_DODEFAULT;
-      TToolButtonDrawState state;
-      state.hot = (draw.uItemState & CDIS_HOT) != 0;
-      state.pressed = (draw.uItemState & (CDIS_SELECTED | CDIS_CHECKED)) != 0 ||
-                      (SendMessageA(Handle(), TB_ISBUTTONPRESSED, button->command_, 0) != 0);
-      state.disabled = (draw.uItemState & CDIS_DISABLED) != 0;
-      bool draw_default = true;
-      Canvas canvas(draw.hdc);
-      OnCustomDrawButton(this, button, canvas, draw.rc, state, draw_default);
-      return draw_default ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
-    }
-    default:
-      return CDRF_DODEFAULT;
+void TToolBar::Paint() {
+  ::Canvas& canvas = Canvas();
+  const RECT strip = ClientRect();
+  bool draw_default = true;
+  if (OnCustomDraw) {
+    OnCustomDraw(this, canvas, strip, draw_default);
+  } else {
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(strip);
   }
+  EnsureLayout();
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    TToolButton& button = *buttons_[i];
+    const RECT& rect = layout_[i];
+    if (!RectVisible(canvas.Handle(), &rect)) continue;
+    TToolButtonDrawState state;
+    state.disabled = !button.Enabled();
+    state.hot = !state.disabled && static_cast<int>(i) == hot_index_;
+    state.pressed = button.Pressed() || (mouse_pressed_ == &button && state.hot);
+    bool draw_button = draw_default;
+    if (OnCustomDrawButton) OnCustomDrawButton(this, &button, canvas, rect, state, draw_button);
+    if (draw_button) DrawButton(button, rect, state);
+  }
+}
+
+void TToolBar::DrawButton(TToolButton& button, const RECT& rect, TToolButtonDrawState state) {
+  ::Canvas& canvas = Canvas();
+  RECT edge = rect;
+  if (state.pressed) {
+    DrawEdge(canvas.Handle(), &edge, BDR_SUNKENOUTER, BF_RECT);
+  } else if (state.hot || !flat_) {
+    DrawEdge(canvas.Handle(), &edge, BDR_RAISEDINNER, BF_RECT);
+  }
+  if (!show_captions_) return;
+  canvas.Brush().SetStyle(BrushStyle::bsClear);
+  canvas.Font().SetColor(state.disabled ? clGrayText : Font().Color());
+  RECT text = rect;
+  if (state.pressed) OffsetRect(&text, 1, 1);
+  canvas.DrawText(button.Caption(), text, kCaptionFormat);
+}
+
+void TToolBar::MouseDown(TMouseButton mouse_button, TShiftState shift, int x, int y) {
+  TCustomControl::MouseDown(mouse_button, shift, x, y);
+  const int index = IndexAt(x, y);
+  if (mouse_button != TMouseButton::mbLeft || index < 0) return;
+  TToolButton* button = buttons_[static_cast<std::size_t>(index)];
+  if (!button->Enabled()) return;
+  // A menu drops down as the button goes down, as a menu bar's does.
+  if (button->MenuItem() && button->MenuItem()->Count() > 0) {
+    button->Click();
+    return;
+  }
+  mouse_pressed_ = button;
+  SetHotIndex(index);
+  InvalidateButton(button);
+}
+
+void TToolBar::MouseMove(TShiftState shift, int x, int y) {
+  SetHotIndex(IndexAt(x, y));
+  TCustomControl::MouseMove(shift, x, y);
+}
+
+void TToolBar::MouseLeave() {
+  SetHotIndex(-1);
+  TCustomControl::MouseLeave();
+}
+
+void TToolBar::Resize() {
+  // A wrapping bar finds its rows again for the new width.
+  if (wrapable_) FitHeight();
+  TCustomControl::Resize();
+}
+
+void TToolBar::FontChanged() {
+  ButtonChanged();
+  TCustomControl::FontChanged();
 }
 
 void TToolBar::WndProc(TMessage& message) {
   switch (message.msg) {
-    case CN_COMMAND:
-      if (TToolButton* button = ButtonOfCommand(LOWORD(message.wParam))) button->Click();
+    case WM_LBUTTONUP: {
+      // Taken first: letting go of the mouse capture below reports a lost capture.
+      TToolButton* pressed = std::exchange(mouse_pressed_, nullptr);
+      TCustomControl::WndProc(message);
+      if (!pressed) return;
+      InvalidateButton(pressed);
+      const int x = static_cast<short>(LOWORD(message.lParam));
+      const int y = static_cast<short>(HIWORD(message.lParam));
+      if (IndexAt(x, y) == IndexOf(pressed)) pressed->Click();
       return;
-    case CN_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(message.lParam);
-      if (header->code == static_cast<UINT>(NM_CUSTOMDRAW)) {
-        message.result = CustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(message.lParam));
-        return;
-      }
-      break;
     }
-    case WM_SIZE:
-      TWinControl::WndProc(message);
-      // A wrapping bar finds its rows again for the new width.
-      if (wrapable_) FitHeight();
-      return;
+    case WM_CAPTURECHANGED:
+    case CM_CANCEL_MODE:
+      if (TToolButton* pressed = std::exchange(mouse_pressed_, nullptr)) InvalidateButton(pressed);
+      break;
     default:
       break;
   }
-  TWinControl::WndProc(message);
+  TCustomControl::WndProc(message);
 }

@@ -1,6 +1,7 @@
-// A strip of flat buttons over the system's tool bar control. A button can stand for a
-// menu item: clicking it drops the item's sub-menu down below the button. The drawing of
-// the strip and of each button can be taken over through the custom-draw events.
+// A strip of flat buttons with captions, laid out left to right (in rows when it wraps)
+// and drawn by the bar itself. A button can stand for a menu item: pressing it drops the
+// item's sub-menu down below the button. The drawing of the strip and of each button can
+// be taken over through the custom-draw events.
 //
 //   auto* bar = new TToolBar(form);  bar->SetParent(form);  bar->SetShowCaptions(true);
 //   TToolButton* button = bar->AddButton();  button->SetMenuItem(file_item);
@@ -16,7 +17,7 @@
 
 #include "toolkit/canvas.h"
 #include "toolkit/component.h"
-#include "toolkit/win_control.h"
+#include "toolkit/custom_control.h"
 
 class TMenuItem;
 class TToolBar;
@@ -42,7 +43,10 @@ class TToolButton : public TComponent {
   void SetMenuItem(TMenuItem* item);
   int Tag() const { return tag_; }
   void SetTag(int tag) { tag_ = tag; }
-  // The button's place in the bar's client area (empty before the bar has a window).
+  // Held down, as while its menu is open; drawn pressed.
+  bool Pressed() const { return pressed_; }
+  void SetPressed(bool pressed);
+  // The button's place in the bar's client area.
   RECT BoundsRect() const;
   // A button of a menu item with sub-items drops them down; any other clicks its item
   // or raises OnClick.
@@ -53,14 +57,14 @@ class TToolButton : public TComponent {
 
  private:
   friend class TToolBar;
-  TToolButton(TToolBar& bar, int command);
-  int command_;
+  explicit TToolButton(TToolBar& bar);
 
   TToolBar& bar_;
   std::string caption_;
   bool enabled_ = true;
   bool grouped_ = false;
   bool auto_size_ = false;
+  bool pressed_ = false;
   TMenuItem* menu_item_ = nullptr;
   int tag_ = 0;
 };
@@ -75,7 +79,11 @@ using TToolBarCustomDrawEvent = std::function<void(TToolBar* sender, Canvas& can
 using TToolButtonCustomDrawEvent = std::function<void(TToolBar* sender, TToolButton* button, Canvas& canvas,
                                                       const RECT& rect, TToolButtonDrawState state, bool& draw_default)>;
 
-class TToolBar : public TWinControl {
+// The strip: drawn by OnCustomDraw when it is set (clearing draw_default there skips the
+// buttons' own drawing too), else filled with the bar's colour. Each button: drawn by
+// OnCustomDrawButton, then, unless it cleared draw_default, as a flat button (a raised edge
+// when hot, a sunken one when pressed) with its caption centred.
+class TToolBar : public TCustomControl {
  public:
   explicit TToolBar(TComponent* owner);
   ~TToolBar() override;
@@ -103,31 +111,46 @@ class TToolBar : public TWinControl {
   TToolButton* Button(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
   int IndexOf(const TToolButton* button) const;
   // The number of rows the buttons take now.
-  int RowCount();
+  int RowCount() const;
+  // The enabled button under the mouse, drawn hot; -1 for none.
+  int HotIndex() const { return hot_index_; }
+  void SetHotIndex(int index);
 
   // Drops the sub-menu of the button's menu item down below the button, the button held
   // pressed meanwhile; returns once the menu is closed (its chosen item clicked).
-  void DropDown(TToolButton& button);
+  virtual void DropDown(TToolButton& button);
 
   TToolBarCustomDrawEvent OnCustomDraw;
   TToolButtonCustomDrawEvent OnCustomDrawButton;
 
  protected:
-  void CreateParams(TCreateParams& params) override;
-  void CreateHandleDone() override;
+  void Paint() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseLeave() override;
+  void Resize() override;
+  void FontChanged() override;
   void WndProc(TMessage& message) override;
 
  private:
   friend class TToolButton;
-  void InsertIntoWindow(TToolButton& button, int index);
-  void ButtonChanged(TToolButton& button);
+  void ButtonChanged();
   void ButtonGone(TToolButton& button);
+  void InvalidateButton(const TToolButton* button);
+  int IndexAt(int x, int y) const;
+  // Lays the buttons out again when they, their captions or the bar's width changed.
+  void EnsureLayout() const;
   void FitHeight();
-  LRESULT CustomDraw(NMCUSTOMDRAW& draw);
-  TToolButton* ButtonOfCommand(int command) const;
+  void DrawButton(TToolButton& button, const RECT& rect, TToolButtonDrawState state);
 
   std::vector<TToolButton*> buttons_;
-  int next_command_ = 1;
+  // The buttons' places, in the order of buttons_, for the width they were laid out in.
+  mutable std::vector<RECT> layout_;
+  mutable int layout_rows_ = 0;
+  mutable int layout_width_ = -1;
+  mutable bool layout_valid_ = false;
+  int hot_index_ = -1;
+  TToolButton* mouse_pressed_ = nullptr;  // pressed with the mouse, clicked if released over it
   bool flat_ = true;
   bool show_captions_ = true;
   bool wrapable_ = false;

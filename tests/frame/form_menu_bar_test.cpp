@@ -3,7 +3,6 @@
 // the button faces in the MacOS and other styles.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -252,7 +251,7 @@ TEST_F(MenuBarTest, AltSpaceOpensTheWindowMenuBelowTheTitleBar) {
 }
 
 TEST_F(MenuBarTest, PlainLetterOpensAMenuOnlyWhileAButtonIsHot) {
-  SendMessageA(bar_->Handle(), TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+  bar_->SetHotIndex(-1);
   BarShot();
   EXPECT_FALSE(bar_->AnyButtonMarked());
   SeenMenus seen = WatchMenus([&] {
@@ -261,7 +260,7 @@ TEST_F(MenuBarTest, PlainLetterOpensAMenuOnlyWhileAButtonIsHot) {
   });
   EXPECT_TRUE(seen.menus.empty());
 
-  SendMessageA(bar_->Handle(), TB_SETHOTITEM, 0, 0);
+  bar_->SetHotIndex(0);
   BarShot();
   EXPECT_EQ(bar_->Button(0)->Tag(), TsuiMenuBar::kHotOrPressedMark);
   EXPECT_EQ(bar_->Button(1)->Tag(), 0);
@@ -271,14 +270,14 @@ TEST_F(MenuBarTest, PlainLetterOpensAMenuOnlyWhileAButtonIsHot) {
   });
   ASSERT_EQ(seen.menus.size(), 1u);
   EXPECT_EQ(seen.menus[0], items_[1]->SubMenuHandle());
-  SendMessageA(bar_->Handle(), TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+  bar_->SetHotIndex(-1);
   BarShot();
   EXPECT_FALSE(bar_->AnyButtonMarked());
 }
 
 TEST_F(MenuBarTest, MacOSStripAndHotButtonShowTheirPictures) {
   form_->SetMenuBarColor(0x0000FF);  // the MacOS strip is a picture whatever the colour says
-  SendMessageA(bar_->Handle(), TB_SETHOTITEM, 1, 0);
+  bar_->SetHotIndex(1);
   const Bitmap shot = BarShot();
   const int h = bar_->Height();
   const RECT hot = bar_->Button(1)->BoundsRect();
@@ -297,14 +296,14 @@ TEST_F(MenuBarTest, MacOSStripAndHotButtonShowTheirPictures) {
   const RECT other = bar_->Button(2)->BoundsRect();
   EXPECT_GT(CountColour(shot, other, 0x000000), 4) << "black caption on the strip";
   EXPECT_EQ(CountColour(shot, other, 0xFFFFFF), 0);
-  SendMessageA(bar_->Handle(), TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+  bar_->SetHotIndex(-1);
 }
 
 TEST_F(MenuBarTest, OtherStylesFrameTheHotButtonInTheirSelectionColours) {
   menu_->SetUIStyle(TsuiUIStyle::WinXP);
   form_->SetMenuBarColor(0x00E0E0E0);
   form_->SetMenuBarToColor(0x00E0E0E0);
-  SendMessageA(bar_->Handle(), TB_SETHOTITEM, 0, 0);
+  bar_->SetHotIndex(0);
   const Bitmap shot = BarShot();
   const RECT hot = bar_->Button(0)->BoundsRect();
   EXPECT_EQ(shot.Pixel(hot.left, (hot.top + hot.bottom) / 2), 0xC66931u);      // element 18, the frame
@@ -312,7 +311,7 @@ TEST_F(MenuBarTest, OtherStylesFrameTheHotButtonInTheirSelectionColours) {
   const RECT other = bar_->Button(3)->BoundsRect();
   EXPECT_EQ(shot.Pixel(other.left + 1, other.top + 1), 0x00E0E0E0u);           // the flat strip
   EXPECT_EQ(shot.Pixel(bar_->Button(3)->BoundsRect().right + 5, 3), 0x00E0E0E0u);
-  SendMessageA(bar_->Handle(), TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+  bar_->SetHotIndex(-1);
 }
 
 TEST_F(MenuBarTest, DisabledItemGreysItsButtonAfterTheMenuChanges) {
