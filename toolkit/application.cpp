@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "toolkit/form.h"
+#include "toolkit/system_dialog_look.h"
 #include "toolkit/uncaught_exception.h"
 
 namespace {
@@ -119,6 +120,7 @@ HWND TApplication::BoxOwner() const {
 }
 
 int TApplication::MessageBox(const std::string& text) {
+  const SystemDialogLook look;
   return ::MessageBoxA(BoxOwner(), text.c_str(), title_.c_str(), MB_OK);
 }
 
@@ -128,6 +130,7 @@ std::string ErrorBoxText(const std::string& message) {
 }
 
 void TApplication::ShowException(const std::string& message) {
+  const SystemDialogLook look;
   ::MessageBoxA(BoxOwner(), ErrorBoxText(message).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 

@@ -16,6 +16,7 @@ add_library(tarnwick_toolkit STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/timer.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/utility_window.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/application.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/system_dialog_look.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/custom_control.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/panel.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/label.cpp
