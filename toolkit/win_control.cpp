@@ -385,6 +385,14 @@ bool TWinControl::Reflect(TMessage& message) {
   return true;
 }
 
+bool TWinControl::HasNonClientArea() const {
+  const auto style = static_cast<DWORD>(GetWindowLongA(handle_, GWL_STYLE));
+  const auto ex_style = static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE));
+  constexpr DWORD kFrameStyles = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
+  constexpr DWORD kEdgeStyles = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+  return !(style & WS_CHILD) || (style & kFrameStyles) || (ex_style & kEdgeStyles) || border_width_ > 0;
+}
+
 void TWinControl::TrackMouseLeave() {
   if (tracking_leave_ || !handle_) return;
   TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle_, 0};
@@ -466,6 +474,11 @@ void TWinControl::WndProc(TMessage& message) {
       TControl::WndProc(message);
       break;
     }
+    case WM_NCPAINT:
+      // A child of our own class without frame, edges, scroll bars or border has nothing
+      // outside its client area; the system's handling would only fetch a window DC.
+      if (own_class && !HasNonClientArea()) return;
+      break;
     case WM_NCCALCSIZE:
       DefaultHandler(message);
       if (border_width_ > 0) {

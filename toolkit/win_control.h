@@ -124,6 +124,8 @@ class TWinControl : public TControl {
   bool Reflect(TMessage& message);
   void TrackMouseLeave();
   void HoverPaintedChild(TControl* child);
+  // True for a top-level window, and for a child with a frame, edges, scroll bars or a border.
+  bool HasNonClientArea() const;
 
   HWND handle_ = nullptr;
   WNDPROC default_procedure_ = DefWindowProcA;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/application.h"
+#include "toolkit/custom_control.h"
 #include "toolkit/form.h"
 #include "toolkit/panel.h"
 
@@ -139,3 +140,53 @@ TEST(RecreationNoticeTest, AReparentedWindowedControlIsToldOnceAndKeepsItsWindow
 }
 
 }  // namespace
+
+// A child of our own class whose style gives it a frame.
+class FramedSwatch : public TCustomControl {
+ public:
+  FramedSwatch(TComponent* owner, DWORD style, DWORD ex_style) : TCustomControl(owner), style_(style), ex_style_(ex_style) {}
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TCustomControl::CreateParams(params);
+    params.style |= style_;
+    params.ex_style |= ex_style_;
+  }
+  void Paint() override {
+    Canvas().Brush().SetColor(clRed);
+    Canvas().FillRect(ClientRect());
+  }
+
+ private:
+  DWORD style_;
+  DWORD ex_style_;
+};
+
+TEST(NonClientPaintTest, TheSystemStillDrawsTheFramesOfChildrenThatHaveOne) {
+  TForm form(nullptr);
+  form.SetBounds(60, 60, 300, 200);
+  form.SetColor(clLime);
+  auto* bordered = new FramedSwatch(&form, WS_BORDER, 0);
+  auto* edged = new FramedSwatch(&form, 0, WS_EX_CLIENTEDGE);
+  auto* plain = new FramedSwatch(&form, 0, 0);
+  int left = 10;
+  for (TCustomControl* swatch : {static_cast<TCustomControl*>(bordered), static_cast<TCustomControl*>(edged),
+                                 static_cast<TCustomControl*>(plain)}) {
+    swatch->SetParent(&form);
+    swatch->SetBounds(left, 10, 40, 30);
+    left += 60;
+  }
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Application().ProcessMessages();
+  const auto corner = [](TCustomControl* swatch) {
+    const HDC dc = GetWindowDC(swatch->Handle());
+    const COLORREF pixel = GetPixel(dc, 0, 0);
+    ReleaseDC(swatch->Handle(), dc);
+    return pixel;
+  };
+  EXPECT_EQ(corner(bordered), ColorToRGB(clWindowFrame)) << "the border";
+  EXPECT_EQ(corner(edged), ColorToRGB(clBtnShadow)) << "the sunken edge";
+  EXPECT_EQ(corner(plain), ColorToRGB(clRed)) << "all client area";
+}
