@@ -10,6 +10,7 @@
 
 #include "skin/file_theme.h"
 #include "skin/ui_style.h"
+#include "toolkit/bitmap.h"
 #include "toolkit/custom_control.h"
 
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
@@ -56,6 +57,7 @@ class TsuiCheckBox : public TCustomControl {
   virtual bool KeyToggles() { return true; }
 
   void CreateParams(TCreateParams& params) override;
+  void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void Paint() override;
@@ -63,6 +65,10 @@ class TsuiCheckBox : public TCustomControl {
 
  private:
   void TakeFocusIfPossible();
+  // The frame of the style's strip for the current state.
+  void LoadFace(Bitmap& image);
+  // With AutoSize, as wide and high as the face and the caption in the canvas's font.
+  void FitToFace(const Bitmap& image, ::Canvas& canvas);
 
   bool checked_ = false;
   TsuiUIStyle ui_style_ = TsuiUIStyle::DeepBlue;

@@ -22,17 +22,11 @@ int ChosenFrame(bool six_frames, bool checked, bool enabled) {
 
 }  // namespace
 
-void TsuiCheckBox::Paint() {
-  Bitmap buffer;
-  Bitmap image;
-
+void TsuiCheckBox::LoadFace(Bitmap& image) {
   TsuiUIStyle effective = TsuiUIStyle::DeepBlue;
   const bool from_theme = ResolveUIStyle(file_theme_, ui_style_, effective);
   const bool six_frames = from_theme && BuiltInElement() == kCheckBoxImage;
   const int frame = ChosenFrame(six_frames, checked_, Enabled());
-
-  ::Canvas& canvas = buffer.Canvas();
-  canvas.Font().Assign(Font());
   if (from_theme) {
     file_theme_->CopyThemeBitmap(FileThemeElement(), image, frame, kFileThemeFrames);
   } else {
@@ -40,12 +34,34 @@ void TsuiCheckBox::Paint() {
   }
   // After the copy, which brings the source's own transparency along.
   image.SetTransparent(ImageTransparent());
+}
 
+void TsuiCheckBox::FitToFace(const Bitmap& image, ::Canvas& canvas) {
+  if (!auto_size_) return;
+  SetBounds(Left(), Top(), image.Width() + canvas.TextWidth(Caption()) + 8,
+            std::max(canvas.TextHeight("W") + 2, image.Height()) + 4);
+}
+
+void TsuiCheckBox::CreateHandleDone() {
+  TCustomControl::CreateHandleDone();
+  // Fitted before the window first shows, so that its first paint does not resize it.
+  if (!auto_size_) return;
+  Bitmap image;
+  LoadFace(image);
+  Bitmap surface;
+  ::Canvas& measure = surface.Canvas();
+  measure.Font().Assign(Font());
+  FitToFace(image, measure);
+}
+
+void TsuiCheckBox::Paint() {
+  Bitmap buffer;
+  Bitmap image;
+  ::Canvas& canvas = buffer.Canvas();
+  canvas.Font().Assign(Font());
+  LoadFace(image);
   const int text_height = canvas.TextHeight("W");
-  if (auto_size_) {
-    SetBounds(Left(), Top(), image.Width() + canvas.TextWidth(Caption()) + 8,
-              std::max(text_height + 2, image.Height()) + 4);
-  }
+  FitToFace(image, canvas);
   buffer.SetSize(Width(), Height());
 
   if (transparent_) {

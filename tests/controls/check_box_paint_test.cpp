@@ -297,6 +297,24 @@ TEST_F(CheckBoxPaintTest, ANewCaptionResizesTheBoxAtItsNextPaint) {
   EXPECT_GT(box->Width(), short_width);
 }
 
+TEST_F(CheckBoxPaintTest, AnAutoSizedBoxIsFittedAsItsWindowIsMadeSoItsFirstPaintKeepsTheSize) {
+  auto* box = new TsuiCheckBox(&SharedForm());
+  boxes_.push_back(box);
+  box->SetUIStyle(TsuiUIStyle::WinXP);
+  box->SetCaption("Keep");
+  box->SetBounds(12, 12, 93, 17);
+  box->SetParent(&SharedForm());
+  RECT window{};
+  GetWindowRect(box->Handle(), &window);  // made now; nothing has painted it yet
+  const SIZE made{window.right - window.left, window.bottom - window.top};
+  EXPECT_NE(made.cx, 93) << "fitted before the first paint";
+  PaintedFace(*box);
+  EXPECT_EQ(box->Width(), made.cx) << "the paint finds it fitted already";
+  EXPECT_EQ(box->Height(), made.cy);
+  EXPECT_EQ(box->Width(), 13 + MeasuredText(box->Font().Name().c_str(), box->Font().Height(), box->Font().Charset(),
+                                            "Keep").cx + 8);
+}
+
 // Pixels that differ between two paints of the same size.
 std::set<std::pair<int, int>> Differences(const Bitmap& a, const Bitmap& b) {
   std::set<std::pair<int, int>> differing;
