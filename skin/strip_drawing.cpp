@@ -22,19 +22,31 @@ Bitmap CopyPart(const Bitmap& source, const RECT& part, int width, int height) {
   return copy;
 }
 
-void DrawPart(Canvas& canvas, const Bitmap& source, RECT part, const RECT& target, bool transparent) {
+// The part is stretched into the scratch bitmap's top-left corner first, then copied to the
+// target from there: one scratch bitmap serves all the parts of a picture.
+void DrawPart(Canvas& canvas, const Bitmap& source, RECT part, const RECT& target, bool transparent,
+              Bitmap& scratch) {
   // Tiny bitmaps give source rows outside the picture; only real pixels are read.
   part.left = std::max(part.left, 0L);
   part.top = std::max(part.top, 0L);
   part.right = std::min<LONG>(part.right, source.Width());
   part.bottom = std::min<LONG>(part.bottom, source.Height());
-  if (WidthOf(target) <= 0 || HeightOf(target) <= 0 || WidthOf(part) <= 0 || HeightOf(part) <= 0) return;
-  Bitmap piece = CopyPart(source, part, WidthOf(target), HeightOf(target));
-  if (transparent) {
-    piece.SetTransparentColor(kMagenta);
-    piece.SetTransparent(true);
+  const int width = WidthOf(target), height = HeightOf(target);
+  if (width <= 0 || height <= 0 || WidthOf(part) <= 0 || HeightOf(part) <= 0) return;
+  if (scratch.Width() < width || scratch.Height() < height) {
+    scratch.SetSize(std::max(scratch.Width(), width), std::max(scratch.Height(), height));
   }
-  canvas.Draw(target.left, target.top, piece);
+  const HDC piece = scratch.Canvas().Handle();
+  SetStretchBltMode(piece, COLORONCOLOR);
+  StretchBlt(piece, 0, 0, width, height, source.SourceDC(), part.left, part.top, WidthOf(part), HeightOf(part),
+             SRCCOPY);
+  const HDC dc = canvas.Handle();
+  if (!dc) return;
+  if (transparent) {
+    TransparentBlt(dc, target.left, target.top, width, height, piece, 0, 0, width, height, ColorToRGB(kMagenta));
+  } else {
+    BitBlt(dc, target.left, target.top, width, height, piece, 0, 0, SRCCOPY);
+  }
 }
 
 }  // namespace
@@ -97,30 +109,32 @@ void DrawNinePartBitmap(const Bitmap& bitmap, Canvas& canvas, const RECT& rect, 
   const RECT bl{0, rect.bottom - bottom_h, left_w, rect.bottom};
   const RECT tr{rect.right - right_w, 0, rect.right, top_h};
   const RECT br{rect.right - right_w, rect.bottom - bottom_h, rect.right, rect.bottom};
-  DrawPart(canvas, bitmap, {0, 0, left_w, top_h}, tl, transparent);
-  DrawPart(canvas, bitmap, {0, bh - bottom_h, left_w, bh}, bl, transparent);
-  DrawPart(canvas, bitmap, {bw - right_w, 0, bw, top_h}, tr, transparent);
-  DrawPart(canvas, bitmap, {bw - right_w, bh - bottom_h, bw, bh}, br, transparent);
+  Bitmap scratch;  // no part is larger than the rectangle
+  if (w > 0 && h > 0) scratch.SetSize(w, h);
+  DrawPart(canvas, bitmap, {0, 0, left_w, top_h}, tl, transparent, scratch);
+  DrawPart(canvas, bitmap, {0, bh - bottom_h, left_w, bh}, bl, transparent, scratch);
+  DrawPart(canvas, bitmap, {bw - right_w, 0, bw, top_h}, tr, transparent, scratch);
+  DrawPart(canvas, bitmap, {bw - right_w, bh - bottom_h, bw, bh}, br, transparent, scratch);
 
   // Edges and centre: the source is cut to the target on its inner side in the direction
   // that is not stretched, then stretched into the target with magenta left out.
   const RECT left_edge{tl.left, tl.bottom, tl.right, bl.top};
   const int left_cut = std::min(half_bw, WidthOf(left_edge));
-  DrawPart(canvas, bitmap, {0, half_bh, left_cut, bh - half_bh}, left_edge, true);
+  DrawPart(canvas, bitmap, {0, half_bh, left_cut, bh - half_bh}, left_edge, true, scratch);
 
   const RECT right_edge{tr.left, tr.bottom, tr.right, br.top};
   const int right_cut = std::min(half_bw - 1, WidthOf(right_edge));
-  DrawPart(canvas, bitmap, {bw - right_cut, bh - half_bh, bw, half_bh + 2}, right_edge, true);
+  DrawPart(canvas, bitmap, {bw - right_cut, bh - half_bh, bw, half_bh + 2}, right_edge, true, scratch);
 
   const int middle_left = half_bw, middle_right = bw - half_bw + 1;
   const RECT top_edge{tl.right, 0, tr.left, tl.bottom};
   const int top_cut = std::min(half_bh, HeightOf(top_edge));
-  DrawPart(canvas, bitmap, {middle_left, 0, middle_right, top_cut}, top_edge, true);
+  DrawPart(canvas, bitmap, {middle_left, 0, middle_right, top_cut}, top_edge, true, scratch);
 
   const RECT centre{tl.right, tl.bottom, tr.left, br.top - 1};
-  DrawPart(canvas, bitmap, {middle_left, half_bh, middle_right, bh - half_bh}, centre, true);
+  DrawPart(canvas, bitmap, {middle_left, half_bh, middle_right, bh - half_bh}, centre, true, scratch);
 
   const RECT bottom_edge{tl.right - 1, bl.top - 1, br.left, br.bottom};
   const int bottom_cut = std::min(half_bh, HeightOf(bottom_edge));
-  DrawPart(canvas, bitmap, {middle_left, bh - bottom_cut, middle_right, bh}, bottom_edge, true);
+  DrawPart(canvas, bitmap, {middle_left, bh - bottom_cut, middle_right, bh}, bottom_edge, true, scratch);
 }
