@@ -7,6 +7,7 @@
 #include "skin/builtin_bitmaps.h"
 #include "skin/file_theme.h"
 #include "skin/form_state.h"
+#include "skin/strip_drawing.h"
 #include "skin/style_resolution.h"
 #include "skin/ui_style_property.h"
 #include "toolkit/application.h"
@@ -186,14 +187,16 @@ void TsuiTitleBarButton::LoadFrames(int first_frame) {
   TsuiUIStyle effective;
   const bool from_theme = ResolveUIStyle(theme, ui_style_, effective);
   Picture* const pictures[] = {&pic_normal_, &pic_mouse_on_, &pic_mouse_down_};
-  for (int k = 0; k < 3; ++k) {
-    Bitmap& frame = pictures[k]->Bitmap();
-    if (from_theme) {
-      theme->CopyThemeBitmap(keys::kTitleButtons, frame, first_frame + k, kStripFrames);
-    } else {
-      GetBuiltInBitmap(effective, kTitleButtonsImage, &frame, first_frame + k, kStripFrames);
+  if (from_theme) {
+    for (int k = 0; k < 3; ++k) {
+      theme->CopyThemeBitmap(keys::kTitleButtons, pictures[k]->Bitmap(), first_frame + k, kStripFrames);
     }
+    return;
   }
+  // The style's strip is loaded once for the three frames.
+  Bitmap strip;
+  LoadBuiltInBitmap(effective, kTitleButtonsImage, &strip);
+  for (int k = 0; k < 3; ++k) ExtractStripFrame(strip, pictures[k]->Bitmap(), kStripFrames, first_frame + k);
 }
 
 void TsuiTitleBarButton::Click() {

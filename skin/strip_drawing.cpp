@@ -59,10 +59,15 @@ void ExtractStripFrame(const Bitmap& source, Bitmap& destination, int count, int
   const int frame_width = source.Width() / count;
   const int frame_height = source.Height();
   const int left = index == count ? source.Width() - frame_width : frame_width * (index - 1);
-  const Bitmap frame = CopyPart(source, {left, 0, left + frame_width, frame_height}, frame_width, frame_height);
+  if (&source == &destination) {
+    // Resizing the destination would lose the strip itself.
+    const Bitmap strip = source;
+    ExtractStripFrame(strip, destination, count, index);
+    return;
+  }
   destination.SetSize(frame_width, frame_height);
   if (frame_width > 0 && frame_height > 0)
-    BitBlt(destination.Canvas().Handle(), 0, 0, frame_width, frame_height, frame.SourceDC(), 0, 0, SRCCOPY);
+    BitBlt(destination.Canvas().Handle(), 0, 0, frame_width, frame_height, source.SourceDC(), left, 0, SRCCOPY);
 }
 
 void DrawThreePartBitmap(const Bitmap& bitmap, Canvas& canvas, const RECT& rect, TColor mask_color, bool use_mask) {

@@ -60,6 +60,15 @@ INSTANTIATE_TEST_SUITE_P(Strips, ExtractStripFrameTest, ::testing::Values(
     StripCase{"single_frame", 6, 1, 1, 0, 6}),
     [](const auto& info) { return std::string(info.param.description); });
 
+TEST(ExtractStripFrameTest, TheStripItselfCanTakeItsFrame) {
+  Bitmap strip = NumberedBitmap(10, 3);
+  ExtractStripFrame(strip, strip, 3, 2);
+  ASSERT_EQ(strip.Width(), 3);
+  ASSERT_EQ(strip.Height(), 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(strip.Pixel(x, y), SourceColor(3 + x, y)) << "frame pixel " << x << "," << y;
+}
+
 TEST(ExtractStripFrameTest, AnIndexOutsideTheStripEmptiesTheDestination) {
   const Bitmap strip = NumberedBitmap(12, 3);
   for (const auto& [count, index] : {std::pair{3, 0}, std::pair{3, 4}, std::pair{0, 1}}) {
