@@ -54,22 +54,15 @@ void TsuiMenuBar::TrackMenus(int index) {
     if (TMenu* menu = item->OwningMenu()) menu->Handle();  // builds the sub-menus
     const HMENU sub_menu = item->SubMenuHandle();
     if (!sub_menu) return;
-    RECT rect = Button(index)->BoundsRect();
-    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
     tracked_ = index;
     next_ = -1;
     top_menu_ = selected_menu_ = sub_menu;
     selected_item_opens_menu_ = false;
-    Button(index)->SetPressed(true);
-    Update();  // pressed on the screen before the menu's loop takes over
     g_tracking_bar = this;
     const HHOOK filter = SetWindowsHookExA(WH_MSGFILTER, MenuMessageFilter, nullptr, GetCurrentThreadId());
-    const int chosen = TrackPopupMenu(sub_menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
-                                      rect.left, rect.bottom, 0, Handle(), nullptr);
+    const int chosen = TrackButtonMenu(index, sub_menu);
     if (filter) UnhookWindowsHookEx(filter);
     g_tracking_bar = nullptr;
-    // Timers run in the menu's loop; by now the buttons may have been made anew.
-    if (index < ButtonCount()) Button(index)->SetPressed(false);
     tracked_ = -1;
     if (chosen != 0) {
       DispatchMenuCommand(static_cast<WORD>(chosen));

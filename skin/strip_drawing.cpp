@@ -32,7 +32,8 @@ void DrawPart(Canvas& canvas, const Bitmap& source, RECT part, const RECT& targe
   part.right = std::min<LONG>(part.right, source.Width());
   part.bottom = std::min<LONG>(part.bottom, source.Height());
   const int width = WidthOf(target), height = HeightOf(target);
-  if (width <= 0 || height <= 0 || WidthOf(part) <= 0 || HeightOf(part) <= 0) return;
+  const HDC dc = canvas.Handle();
+  if (!dc || width <= 0 || height <= 0 || WidthOf(part) <= 0 || HeightOf(part) <= 0) return;
   if (scratch.Width() < width || scratch.Height() < height) {
     scratch.SetSize(std::max(scratch.Width(), width), std::max(scratch.Height(), height));
   }
@@ -40,8 +41,6 @@ void DrawPart(Canvas& canvas, const Bitmap& source, RECT part, const RECT& targe
   SetStretchBltMode(piece, COLORONCOLOR);
   StretchBlt(piece, 0, 0, width, height, source.SourceDC(), part.left, part.top, WidthOf(part), HeightOf(part),
              SRCCOPY);
-  const HDC dc = canvas.Handle();
-  if (!dc) return;
   if (transparent) {
     TransparentBlt(dc, target.left, target.top, width, height, piece, 0, 0, width, height, ColorToRGB(kMagenta));
   } else {

@@ -237,16 +237,21 @@ void TToolBar::DropDown(TToolButton& button) {
   if (TMenu* menu = item->OwningMenu()) menu->Handle();  // builds the sub-menus
   const HMENU sub_menu = item->SubMenuHandle();
   if (!sub_menu) return;
-  RECT rect = button.BoundsRect();
+  const int command = TrackButtonMenu(button.Index(), sub_menu);
+  if (command != 0) DispatchMenuCommand(static_cast<WORD>(command));
+}
+
+int TToolBar::TrackButtonMenu(int index, HMENU menu) {
+  if (index < 0 || index >= ButtonCount()) return 0;
+  RECT rect = Button(index)->BoundsRect();
   MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  const int index = button.Index();
-  button.SetPressed(true);
+  Button(index)->SetPressed(true);
   Update();  // pressed on the screen before the menu's loop takes over
-  const int command = TrackPopupMenu(sub_menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
+  const int command = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_LEFTBUTTON,
                                      rect.left, rect.bottom, 0, Handle(), nullptr);
   // Timers run in the menu's loop; by now the buttons may have been made anew.
-  if (index >= 0 && index < ButtonCount()) Button(index)->SetPressed(false);
-  if (command != 0) DispatchMenuCommand(static_cast<WORD>(command));
+  if (index < ButtonCount()) Button(index)->SetPressed(false);
+  return command;
 }
 
 void TToolBar::Paint() {

@@ -124,6 +124,9 @@ class TToolBar : public TCustomControl {
   TToolButtonCustomDrawEvent OnCustomDrawButton;
 
  protected:
+  // Drops the menu down below button `index`, the button held pressed meanwhile; answers
+  // the command chosen, 0 for none.
+  int TrackButtonMenu(int index, HMENU menu);
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;

@@ -12,8 +12,11 @@
 #include "controls/main_menu.h"
 #include "frame/menu_bar.h"
 #include "tests/frame/form_test_support.h"
+#include "tests/toolkit/graphics_test_support.h"
 
 namespace {
+
+using graphics_test::CountColour;
 
 // The pop-up menus that open while `open` runs, in order; each one is closed again, or
 // handed to `react` (which may switch to another) while it is up.
@@ -127,13 +130,6 @@ class MenuBarTest : public SkinnedFormTest {
     stretched.SetSize(1, height);
     stretched.Canvas().StretchDraw({0, 0, 1, height}, picture);
     return stretched;
-  }
-  static int CountColour(const Bitmap& shot, const RECT& r, TColor colour) {
-    int count = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) count += shot.Pixel(x, y) == colour ? 1 : 0;
-    }
-    return count;
   }
 
   TsuiMainMenu* menu_ = nullptr;

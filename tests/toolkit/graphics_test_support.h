@@ -33,4 +33,13 @@ inline Bitmap BitmapOf(int width, int height, std::initializer_list<TColor> pixe
   return bitmap;
 }
 
+// How many pixels of the rectangle have exactly that colour.
+inline int CountColour(const Bitmap& shot, const RECT& r, TColor colour) {
+  int count = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) count += shot.Pixel(x, y) == colour ? 1 : 0;
+  }
+  return count;
+}
+
 }  // namespace graphics_test

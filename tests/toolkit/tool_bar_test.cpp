@@ -11,12 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/toolkit/graphics_test_support.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/form.h"
 #include "toolkit/menu.h"
 
 namespace {
+
+using graphics_test::CountColour;
 
 void Pump() { Application().ProcessMessages(); }
 
@@ -51,13 +54,6 @@ class ToolBarTest : public ::testing::Test {
     shot.SetSize(bar_->Width(), bar_->Height());
     bar_->PaintTo(shot.Canvas().Handle());
     return shot;
-  }
-  static int CountColour(const Bitmap& shot, const RECT& r, TColor colour) {
-    int count = 0;
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) count += shot.Pixel(x, y) == colour ? 1 : 0;
-    }
-    return count;
   }
 
   TForm form_{nullptr};
