@@ -10,6 +10,7 @@ add_library(tarnwick_toolkit STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/control.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/win_control.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/window_class.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/window_objects.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/form.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/icon_file.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/menu.cpp

@@ -7,12 +7,11 @@
 #include "toolkit/menu_owner_draw.h"
 #include "toolkit/published_properties.h"
 #include "toolkit/window_class.h"
+#include "toolkit/window_objects.h"
 
 void SetControlBeingCreated(TWinControl* control);
 
 namespace {
-
-constexpr const char* kObjectProperty = "TarnwickControl";
 
 int NextChildId() {
   static int next = 100;
@@ -26,6 +25,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl() {
   destroying_ = true;
   DestroyWnd();
+  Detach();  // a window that outlives us (another thread's) must not lead back here
   for (TControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
   tab_list_.clear();
@@ -46,16 +46,16 @@ const ClassInfo& TWinControl::ClassInfo() const {
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
-  return window ? static_cast<TWinControl*>(GetPropA(window, kObjectProperty)) : nullptr;
+  return window ? WindowObject(window) : nullptr;
 }
 
 void TWinControl::Attach(HWND window) {
   handle_ = window;
-  SetPropA(window, kObjectProperty, this);
+  RememberWindowObject(window, this);
 }
 
 void TWinControl::Detach() {
-  if (handle_) RemovePropA(handle_, kObjectProperty);
+  if (handle_) ForgetWindowObject(handle_, this);
   handle_ = nullptr;
   tracking_leave_ = false;
 }
