@@ -81,15 +81,18 @@ void TsuiForm::HostWindowHook(TMessage& message) {
     case kFrameInsetQuery:
       message.result = FrameInsetAnswer();
       return;
+    // The title bar is a window of its own: it is marked for painting here and painted
+    // once, with the rest of the window or by the activation that follows, instead of once
+    // for each of the two or three frame messages that come together.
     case WM_NCACTIVATE:
       if (IsIconic(host_->Handle())) break;
-      title_bar_->Repaint();
+      title_bar_->Invalidate();
       PaintFrame();
       message.result = 1;
       return;
     case WM_NCPAINT:
       if (IsIconic(host_->Handle())) break;
-      title_bar_->Repaint();
+      title_bar_->Invalidate();
       PaintFrame();
       return;
     default:
@@ -127,10 +130,12 @@ void TsuiForm::HostWindowHook(TMessage& message) {
         }
       }
       break;
-    case WM_ACTIVATE:
-      title_bar_->SetFormActive(LOWORD(message.wParam) != WA_INACTIVE);
+    case WM_ACTIVATE: {
+      const bool active = LOWORD(message.wParam) != WA_INACTIVE;
+      if (title_bar_->FormActive() != active) title_bar_->SetFormActive(active);
       PaintFrame();
       break;
+    }
     case CM_RECREATED:
     case CM_PARENT_CHANGED:
       RemoveHostCaption();

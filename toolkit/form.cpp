@@ -6,6 +6,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/color_property.h"
+#include "toolkit/display_format.h"
 #include "toolkit/icon_file.h"
 #include "toolkit/menu.h"
 #include "toolkit/menu_owner_draw.h"
@@ -393,6 +394,7 @@ void TForm::PlaceOnScreen() {
 
 void TForm::SetVisible(bool visible) {
   if (visible && !placed_) PlaceOnScreen();
+  if (visible && !(HandleAllocated() && IsWindowVisible(Handle()))) paint_on_activation_ = true;
   TWinControl::SetVisible(visible);
   if (visible) {
     if (menu_) KeepWantedClientSize();
@@ -525,6 +527,14 @@ void TForm::WndProc(TMessage& message) {
         Application().SetActive(true);
         if (active_control_ && active_control_->CanFocus()) active_control_->SetFocus();
         if (OnActivate) OnActivate(this);
+        if (paint_on_activation_) {
+          // A window that has just appeared is activated before the system erases its
+          // controls one by one, each through a device context of its own, and only later
+          // are they painted through another. Painted whole now, nothing is left for that
+          // erasing pass, and each control is drawn through a single device context.
+          paint_on_activation_ = false;
+          UpdateWindow(Handle());
+        }
       } else if (OnDeactivate) {
         OnDeactivate(this);
       }
@@ -544,6 +554,9 @@ void TForm::WndProc(TMessage& message) {
       return;
     case WM_DESTROY:
       mdi_client_ = nullptr;
+      break;
+    case WM_DISPLAYCHANGE:
+      ForgetDisplayPixelFormat();
       break;
     case CM_FOCUS_CHANGED: {
       auto* focused = reinterpret_cast<TWinControl*>(message.lParam);

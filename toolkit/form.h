@@ -144,6 +144,8 @@ class TForm : public TWinControl {
   int pixels_per_inch_ = 96;
   bool auto_scroll_ = false;
   bool placed_ = false;
+  // Shown and not yet activated since: see WM_ACTIVATE.
+  bool paint_on_activation_ = false;
   // -1: not asked for.
   int wanted_client_width_ = -1;
   int wanted_client_height_ = -1;

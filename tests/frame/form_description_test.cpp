@@ -5,12 +5,14 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "controls/main_menu.h"
 #include "controls/menu_classes.h"
 #include "frame/form_classes.h"
 #include "frame/menu_bar.h"
 #include "tests/frame/form_test_support.h"
+#include "tests/support/paint_counter.h"
 #include "toolkit/description_reader.h"
 #include "toolkit/handler_table.h"
 #include "toolkit/panel.h"
@@ -155,33 +157,35 @@ class CreationRecorder {
   HHOOK hook_;
 };
 
+// A dialog-framed window with a skinned form and a panel on it, as a program stores it.
+constexpr char kSkinnedHostDescription[] =
+    "object Host: TForm\n"
+    "  Left = 160\n"
+    "  Top = 140\n"
+    "  BorderStyle = bsDialog\n"
+    "  ClientWidth = 254\n"
+    "  ClientHeight = 181\n"
+    "  object suiForm1: TsuiForm\n"
+    "    UIStyle = MacOS\n"
+    "    BorderColor = 8355711\n"
+    "    BorderWidth = 1\n"
+    "    Color = clWindow\n"
+    "    object Panel1: TPanel\n"
+    "      Left = 20\n"
+    "      Top = 30\n"
+    "      Width = 100\n"
+    "      Height = 40\n"
+    "    end\n"
+    "  end\n"
+    "end\n";
+
 TEST(FormDescriptionTest, FormReadWithoutWindowGetsItsWindowsWhenTheyAreNeeded) {
   RegisterStandardClasses();
   RegisterFormClasses();
   auto* host = new TForm(nullptr);
   ASSERT_FALSE(host->HandleAllocated());
-  const std::string text =
-      "object Host: TForm\n"
-      "  Left = 160\n"
-      "  Top = 140\n"
-      "  BorderStyle = bsDialog\n"
-      "  ClientWidth = 254\n"
-      "  ClientHeight = 181\n"
-      "  object suiForm1: TsuiForm\n"
-      "    UIStyle = MacOS\n"
-      "    BorderColor = 8355711\n"
-      "    BorderWidth = 1\n"
-      "    Color = clWindow\n"
-      "    object Panel1: TPanel\n"
-      "      Left = 20\n"
-      "      Top = 30\n"
-      "      Width = 100\n"
-      "      Height = 40\n"
-      "    end\n"
-      "  end\n"
-      "end\n";
   CreationRecorder recorder;
-  ReadDescription(*host, text, "host.dfm", HandlerTable());
+  ReadDescription(*host, kSkinnedHostDescription, "host.dfm", HandlerTable());
   auto* form = dynamic_cast<TsuiForm*>(host->FindComponent("suiForm1"));
   auto* panel = dynamic_cast<TPanel*>(host->FindComponent("Panel1"));
   ASSERT_NE(form, nullptr);
@@ -211,6 +215,56 @@ TEST(FormDescriptionTest, FormReadWithoutWindowGetsItsWindowsWhenTheyAreNeeded) 
   // Shown, the window shows the skinned frame: the stored border colour at its edge.
   const Bitmap shot = WindowShot(host->Handle());
   EXPECT_EQ(shot.Pixel(0, size.cy - 10), 0x7F7F7Fu);
+  delete host;
+  Pump();
+}
+
+std::vector<std::vector<TColor>> Rows(const Bitmap& picture) {
+  std::vector<std::vector<TColor>> rows;
+  for (int y = 0; y < picture.Height(); ++y) rows.push_back(picture.RowColors(y));
+  return rows;
+}
+
+// The title bar is painted once for the two or three frame messages that each activation
+// and each change of activation brings, and in the colours of the new state.
+TEST(FormDescriptionTest, TheTitleBarIsPaintedOnceAsTheWindowAppearsAndOnceForEachActivationChange) {
+  RegisterStandardClasses();
+  RegisterFormClasses();
+  auto* host = new TForm(nullptr);
+  ReadDescription(*host, kSkinnedHostDescription, "host.dfm", HandlerTable());
+  auto* form = dynamic_cast<TsuiForm*>(host->FindComponent("suiForm1"));
+  ASSERT_NE(form, nullptr);
+  form->SetCaption("Tarnwick");
+  TsuiTitleBar& title_bar = *form->TitleBar();
+  {
+    PaintCounter paints;
+    ASSERT_TRUE(paints.Hooked());
+    host->Show();
+    Pump();
+    EXPECT_EQ(paints.Of(title_bar.Handle()), 1);
+  }
+  ASSERT_TRUE(title_bar.FormActive());
+  const auto active = Rows(WindowShot(title_bar.Handle()));
+
+  TForm other(nullptr);
+  other.SetBounds(600, 500, 200, 120);
+  {
+    PaintCounter paints;
+    other.Show();
+    Pump();
+    ASSERT_EQ(GetForegroundWindow(), other.Handle());
+    EXPECT_FALSE(title_bar.FormActive());
+    EXPECT_EQ(paints.Of(title_bar.Handle()), 1);
+    EXPECT_NE(Rows(WindowShot(title_bar.Handle())), active) << "the inactive caption looks like the active one";
+  }
+  {
+    PaintCounter paints;
+    SetForegroundWindow(host->Handle());
+    Pump();
+    EXPECT_TRUE(title_bar.FormActive());
+    EXPECT_EQ(paints.Of(title_bar.Handle()), 1);
+    EXPECT_EQ(Rows(WindowShot(title_bar.Handle())), active);
+  }
   delete host;
   Pump();
 }

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "tests/support/paint_counter.h"
 #include "toolkit/application.h"
 #include "toolkit/edit.h"
 #include "toolkit/label.h"
+#include "toolkit/panel.h"
 #include "toolkit/push_button.h"
 
 namespace {
@@ -237,6 +241,28 @@ TEST(FormTest, AlignedChildrenFollowTheClientArea) {
   form.ScrollBy(5, -10);
   EXPECT_EQ(client->Left(), 5);
   EXPECT_EQ(client->Top(), 20);
+}
+
+TEST(FormTest, AFormThatAppearsIsPaintedWholeWhileItIsActivatedAndEachControlOnce) {
+  TForm form(nullptr);
+  form.SetBounds(120, 110, 300, 200);
+  std::vector<TPanel*> panels;
+  for (int i = 0; i < 3; ++i) {
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(10 + 90 * i, 10, 80, 60);
+    panels.push_back(panel);
+  }
+  PaintCounter paints;
+  ASSERT_TRUE(paints.Hooked());
+  form.Show();
+  ASSERT_EQ(GetForegroundWindow(), form.Handle());
+  // Nothing is left for the message loop: the controls were not erased first and painted
+  // later, each through a device context of its own.
+  EXPECT_FALSE(GetUpdateRect(form.Handle(), nullptr, FALSE));
+  for (TPanel* panel : panels) EXPECT_FALSE(GetUpdateRect(panel->Handle(), nullptr, FALSE));
+  Pump();
+  for (TPanel* panel : panels) EXPECT_EQ(paints.Of(panel->Handle()), 1);
 }
 
 }  // namespace
