@@ -7,6 +7,7 @@
 #include "skin/builtin_bitmaps.h"
 #include "skin/style_resolution.h"
 #include "skin/window_drawing.h"
+#include "toolkit/display_format.h"
 #include "toolkit/image_list.h"
 
 namespace {
@@ -25,14 +26,6 @@ bool IsBlank(std::string_view text) {
     if (static_cast<unsigned char>(c) > ' ') return false;
   }
   return true;
-}
-
-PixelFormat DisplayPixelFormat() {
-  const HDC screen = GetDC(nullptr);
-  const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-  ReleaseDC(nullptr, screen);
-  if (bits >= 32) return PixelFormat::pf32bit;
-  return bits > 8 ? PixelFormat::pf24bit : PixelFormat::pf8bit;
 }
 
 // The caption's word-wrapped block, centred in the rectangle.
@@ -117,6 +110,12 @@ void TsuiCustomButton::Paint() {
 
 void TsuiCustomButton::PaintSkinImage(::Canvas& canvas, Bitmap& image) {
   if (image.Empty()) return;
+  if (!skin_transparent_ && !image.Transparent() && Enabled()) {
+    // An opaque picture drawn normally is a plain copy; only masking and greying need the
+    // image list.
+    canvas.Draw(0, 0, image);
+    return;
+  }
   ImageList cells(image.Width(), image.Height());
   if (skin_transparent_) {
     cells.AddMasked(image, image.Pixel(0, 0));

@@ -9,6 +9,7 @@ add_library(tarnwick_toolkit_graphics STATIC
   ${CMAKE_CURRENT_LIST_DIR}/canvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bmp_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bitmap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/display_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/image_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icon.cpp
   ${CMAKE_CURRENT_LIST_DIR}/picture.cpp
@@ -16,4 +17,4 @@ add_library(tarnwick_toolkit_graphics STATIC
 target_include_directories(tarnwick_toolkit_graphics PUBLIC ${CMAKE_SOURCE_DIR})
 # NOMINMAX: std::min and std::max must stay usable beside <windows.h>.
 target_compile_definitions(tarnwick_toolkit_graphics PUBLIC NOMINMAX PRIVATE WIN32_LEAN_AND_MEAN STRICT)
-target_link_libraries(tarnwick_toolkit_graphics PUBLIC gdi32 msimg32 user32)
+target_link_libraries(tarnwick_toolkit_graphics PUBLIC gdi32 user32)
