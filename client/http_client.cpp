@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "client/request_target.h"
+#include "client/winsock_session.h"
 
 namespace asio = boost::asio;
 namespace beast = boost::beast;
@@ -154,6 +155,7 @@ std::string HttpClient::Get(std::string_view address) {
   const std::optional<RequestTarget> target = ParseRequestAddress(address);
   if (!target) throw HttpProtocolError("not an http address: " + std::string(address));
 
+  StartWinsock();
   asio::io_context io;
   Exchange exchange(io, *target, Request, BodyLimit);
   exchange.Start();

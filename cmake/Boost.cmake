@@ -8,5 +8,7 @@ if(WIN32)
   file(CREATE_LINK /usr/include/boost ${boost_only}/boost SYMBOLIC)
   target_include_directories(tarnwick_boost SYSTEM INTERFACE ${boost_only})
   target_compile_definitions(tarnwick_boost INTERFACE _WIN32_WINNT=0x0601 WIN32_LEAN_AND_MEAN NOMINMAX)
-  target_link_libraries(tarnwick_boost INTERFACE ws2_32 mswsock)
+  # Sockets are started by the first exchange (client/winsock_session.h), so ws2_32 can wait
+  # until then.
+  target_link_libraries(tarnwick_boost INTERFACE tarnwick_ws2_32_delayed mswsock)
 endif()

@@ -42,7 +42,7 @@ void DrawPart(Canvas& canvas, const Bitmap& source, RECT part, const RECT& targe
   StretchBlt(piece, 0, 0, width, height, source.SourceDC(), part.left, part.top, WidthOf(part), HeightOf(part),
              SRCCOPY);
   if (transparent) {
-    TransparentBlt(dc, target.left, target.top, width, height, piece, 0, 0, width, height, ColorToRGB(kMagenta));
+    GdiTransparentBlt(dc, target.left, target.top, width, height, piece, 0, 0, width, height, ColorToRGB(kMagenta));
   } else {
     BitBlt(dc, target.left, target.top, width, height, piece, 0, 0, SRCCOPY);
   }

@@ -157,8 +157,10 @@ void Canvas::StretchDraw(const RECT& dest, const Bitmap& bitmap) {
   // transparent colour into the edges.
   const int old_mode = SetStretchBltMode(dc, COLORONCOLOR);
   if (bitmap.Transparent()) {
-    TransparentBlt(dc, dest.left, dest.top, width, height, source, 0, 0, bitmap.Width(), bitmap.Height(),
-                   ColorToRGB(bitmap.TransparentColor()));
+    // GDI's own entry point: msimg32's TransparentBlt only forwards to it, and would be
+    // one more library to load before the first window shows.
+    GdiTransparentBlt(dc, dest.left, dest.top, width, height, source, 0, 0, bitmap.Width(), bitmap.Height(),
+                      ColorToRGB(bitmap.TransparentColor()));
   } else if (width == bitmap.Width() && height == bitmap.Height()) {
     BitBlt(dc, dest.left, dest.top, width, height, source, 0, 0, SRCCOPY);
   } else {

@@ -7,10 +7,22 @@
 #include <atomic>
 #include <chrono>
 
+#include "client/winsock_session.h"
+
 namespace asio = boost::asio;
 using tcp = asio::ip::tcp;
 
+namespace {
+
+// Made before any of the server's sockets.
+struct SocketsStarted {
+  SocketsStarted() { StartWinsock(); }
+};
+
+}  // namespace
+
 struct ScriptedServer::Impl {
+  SocketsStarted sockets_started;
   asio::io_context io;
   tcp::acceptor acceptor{io, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0)};
   std::vector<ScriptedAnswer> answers;
@@ -76,6 +88,7 @@ std::vector<std::string> ScriptedServer::Requests() const {
 }
 
 unsigned short UnusedLocalPort() {
+  StartWinsock();
   asio::io_context io;
   tcp::acceptor acceptor(io, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0));
   return acceptor.local_endpoint().port();
