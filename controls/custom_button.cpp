@@ -245,7 +245,9 @@ void TsuiCustomButton::HandleFocusChanged(const TMessage& message) {
   // A push button that takes the focus takes Enter with it; any other control leaves
   // Enter to the default button.
   active_default_ = dynamic_cast<const TsuiButton*>(focused) ? focused == this : default_;
-  Repaint();
+  // Every button hears of every focus change; they are painted together afterwards rather
+  // than each at once on its own.
+  Invalidate();
 }
 
 void TsuiCustomButton::WndProc(TMessage& message) {

@@ -134,6 +134,7 @@ void TsuiForm::ReleaseHost() {
   // The system frame and caption come back whole: a shape cut for the skinned frame
   // would clip them.
   SetWindowRgn(window, nullptr, TRUE);
+  given_shape_.reset();
   SetFrameChanged(window);
 }
 

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/menu_form.h"
@@ -198,4 +199,12 @@ class TsuiForm : public TPanel, public TsuiMenuForm {
   bool sizing_ = false;
   bool closing_ = false;
   std::unique_ptr<MessageHook> app_events_;
+  // The rounded shape last given to the host's window: giving the same one again is a
+  // round trip to the window system for nothing, and every size change asks for one.
+  struct RoundedShape {
+    HWND window;
+    int width, height, top_radius, bottom_radius;
+    bool operator==(const RoundedShape&) const = default;
+  };
+  std::optional<RoundedShape> given_shape_;
 };

@@ -87,6 +87,7 @@ void TsuiForm::UpdateRegion() {
   const int width = window_rect.right - window_rect.left;
   const int height = window_rect.bottom - window_rect.top;
   if (uses_file_theme_) {
+    given_shape_.reset();
     const bool normal_or_top_level = !HostIsMDIChild() || host_->WindowState() == TWindowState::wsNormal;
     if ((title_needs_region_ || bottom_needs_region_) && normal_or_top_level) {
       title_bar_->Repaint();
@@ -97,5 +98,9 @@ void TsuiForm::UpdateRegion() {
     }
     return;
   }
-  SetWindowRgn(host_->Handle(), MakeRoundedRegion(width, height, RoundCorner(), RoundCornerBottom()).Detach(), TRUE);
+  const RoundedShape shape{host_->Handle(), width, height, RoundCorner(), RoundCornerBottom()};
+  if (given_shape_ == shape) return;
+  SetWindowRgn(host_->Handle(), MakeRoundedRegion(width, height, shape.top_radius, shape.bottom_radius).Detach(),
+               TRUE);
+  given_shape_ = shape;
 }

@@ -178,8 +178,11 @@ void TsuiForm::HostSizeChanged() {
     SetBoundsFromRect(*host_, RECT{area.left - 2, area.top - 2, area.right + 2, area.bottom - 1});
   }
   title_bar_->UpdateMaxButtonPictures();
-  title_bar_->Repaint();
-  PaintFrame();
+  // A host that is not shown yet (being taken over) paints when it appears.
+  if (IsWindowVisible(window)) {
+    title_bar_->Repaint();
+    PaintFrame();
+  }
   if (HostIsMDIChild()) ApplyMDIChildSize(maximised);
   UpdateRegion();
 }

@@ -196,8 +196,13 @@ void TWinControl::SetFocus() {
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+  const RECT before = BoundsRect();
   TControl::SetBounds(left, top, width, height);
   if (syncing_from_window_) return;
+  // Our record follows the window (WM_WINDOWPOSCHANGED), so a window that already has these
+  // bounds needs no trip to the window system, which realigning asks for again and again.
+  const RECT after = BoundsRect();
+  if (handle_ && EqualRect(&before, &after)) return;
   if (handle_) {
     SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   } else {

@@ -12,7 +12,7 @@
 #include "frame/form_classes.h"
 #include "frame/menu_bar.h"
 #include "tests/frame/form_test_support.h"
-#include "tests/support/paint_counter.h"
+#include "tests/support/window_message_counter.h"
 #include "toolkit/description_reader.h"
 #include "toolkit/handler_table.h"
 #include "toolkit/panel.h"
@@ -237,11 +237,11 @@ TEST(FormDescriptionTest, TheTitleBarIsPaintedOnceAsTheWindowAppearsAndOnceForEa
   form->SetCaption("Tarnwick");
   TsuiTitleBar& title_bar = *form->TitleBar();
   {
-    PaintCounter paints;
+    WindowMessageCounter paints;
     ASSERT_TRUE(paints.Hooked());
     host->Show();
     Pump();
-    EXPECT_EQ(paints.Of(title_bar.Handle()), 1);
+    EXPECT_EQ(paints.PaintsOf(title_bar.Handle()), 1);
   }
   ASSERT_TRUE(title_bar.FormActive());
   const auto active = Rows(WindowShot(title_bar.Handle()));
@@ -249,20 +249,20 @@ TEST(FormDescriptionTest, TheTitleBarIsPaintedOnceAsTheWindowAppearsAndOnceForEa
   TForm other(nullptr);
   other.SetBounds(600, 500, 200, 120);
   {
-    PaintCounter paints;
+    WindowMessageCounter paints;
     other.Show();
     Pump();
     ASSERT_EQ(GetForegroundWindow(), other.Handle());
     EXPECT_FALSE(title_bar.FormActive());
-    EXPECT_EQ(paints.Of(title_bar.Handle()), 1);
+    EXPECT_EQ(paints.PaintsOf(title_bar.Handle()), 1);
     EXPECT_NE(Rows(WindowShot(title_bar.Handle())), active) << "the inactive caption looks like the active one";
   }
   {
-    PaintCounter paints;
+    WindowMessageCounter paints;
     SetForegroundWindow(host->Handle());
     Pump();
     EXPECT_TRUE(title_bar.FormActive());
-    EXPECT_EQ(paints.Of(title_bar.Handle()), 1);
+    EXPECT_EQ(paints.PaintsOf(title_bar.Handle()), 1);
     EXPECT_EQ(Rows(WindowShot(title_bar.Handle())), active);
   }
   delete host;

@@ -8,6 +8,7 @@
 #include "skin/builtin_bitmaps.h"
 #include "tests/frame/form_test_support.h"
 #include "tests/support/message_box_watch.h"
+#include "tests/support/window_message_counter.h"
 #include "toolkit/panel.h"
 
 namespace {
@@ -55,6 +56,17 @@ TEST_P(RegionTest, CornersFollowTheRadii) {
 
 INSTANTIATE_TEST_SUITE_P(Styles, RegionTest, ::testing::ValuesIn(kRegionCases),
                          [](const auto& info) { return std::string(info.param.description); });
+
+TEST_F(WindowTest, TheWindowIsGivenEachShapeOnce) {
+  form_->SetUIStyle(TsuiUIStyle::WinXP);
+  Pump();
+  WindowMessageCounter counted;
+  form_->UpdateRegion();
+  EXPECT_EQ(counted.PositionChangesOf(host_.Handle()), 0) << "the same shape was given again";
+  form_->SetRoundCornerBottom(9);
+  EXPECT_GT(counted.PositionChangesOf(host_.Handle()), 0) << "the new shape was not given";
+  EXPECT_FALSE(InWindowRegion(host_.Handle(), 0, WindowSize(host_.Handle()).cy - 1));
+}
 
 TEST_F(WindowTest, RoundCornerFollowsTheStyleAndReadsZeroWithoutTitleBar) {
   form_->SetUIStyle(TsuiUIStyle::WinXP);

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "tests/support/paint_counter.h"
+#include "tests/support/window_message_counter.h"
 #include "toolkit/application.h"
 #include "toolkit/edit.h"
 #include "toolkit/label.h"
@@ -253,7 +253,7 @@ TEST(FormTest, AFormThatAppearsIsPaintedWholeWhileItIsActivatedAndEachControlOnc
     panel->SetBounds(10 + 90 * i, 10, 80, 60);
     panels.push_back(panel);
   }
-  PaintCounter paints;
+  WindowMessageCounter paints;
   ASSERT_TRUE(paints.Hooked());
   form.Show();
   ASSERT_EQ(GetForegroundWindow(), form.Handle());
@@ -262,7 +262,35 @@ TEST(FormTest, AFormThatAppearsIsPaintedWholeWhileItIsActivatedAndEachControlOnc
   EXPECT_FALSE(GetUpdateRect(form.Handle(), nullptr, FALSE));
   for (TPanel* panel : panels) EXPECT_FALSE(GetUpdateRect(panel->Handle(), nullptr, FALSE));
   Pump();
-  for (TPanel* panel : panels) EXPECT_EQ(paints.Of(panel->Handle()), 1);
+  for (TPanel* panel : panels) EXPECT_EQ(paints.PaintsOf(panel->Handle()), 1);
+}
+
+TEST(FormTest, RealigningControlsThatAlreadyFitMovesNoWindow) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 400, 300);
+  auto* top = new TPanel(&form);
+  top->SetParent(&form);
+  top->SetHeight(30);
+  top->SetAlign(TAlign::alTop);
+  auto* client = new TPanel(&form);
+  client->SetParent(&form);
+  client->SetAlign(TAlign::alClient);
+  form.Show();
+  Pump();
+  const RECT fitted = client->BoundsRect();
+  WindowMessageCounter counted;
+  form.Realign();
+  client->SetBounds(fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top);
+  EXPECT_EQ(counted.PositionChangesOf(top->Handle()), 0);
+  EXPECT_EQ(counted.PositionChangesOf(client->Handle()), 0);
+  // A real change still reaches the window.
+  top->SetHeight(40);
+  EXPECT_EQ(counted.PositionChangesOf(top->Handle()), 1);
+  EXPECT_EQ(counted.PositionChangesOf(client->Handle()), 1);
+  RECT window_rect;
+  GetWindowRect(client->Handle(), &window_rect);
+  EXPECT_EQ(window_rect.bottom - window_rect.top, client->Height());
+  EXPECT_EQ(client->Top(), 40);
 }
 
 }  // namespace

@@ -1,35 +1,36 @@
 // Counts the paints that each window of this thread gets while the counter lives, whether
-// a synchronous update sends them or the message loop takes them from the queue.
+// a synchronous update sends them or the message loop takes them from the queue, and the
+// changes of position and shape the system announces to it (WM_WINDOWPOSCHANGING).
 //
-//   PaintCounter paints;
+//   WindowMessageCounter counted;
 //   form.Show();
 //   Pump();
-//   EXPECT_EQ(paints.Of(title_bar.Handle()), 1);
+//   EXPECT_EQ(counted.PaintsOf(title_bar.Handle()), 1);
+//   EXPECT_EQ(counted.PositionChangesOf(panel.Handle()), 0);
 #pragma once
 
 #include <windows.h>
 
 #include <map>
 
-class PaintCounter {
+class WindowMessageCounter {
  public:
-  PaintCounter()
+  WindowMessageCounter()
       : sent_(SetWindowsHookExA(WH_CALLWNDPROC, Sent, nullptr, GetCurrentThreadId())),
         taken_(SetWindowsHookExA(WH_GETMESSAGE, Taken, nullptr, GetCurrentThreadId())) {
     Counts().clear();
+    PositionCounts().clear();
   }
-  ~PaintCounter() {
+  ~WindowMessageCounter() {
     UnhookWindowsHookEx(sent_);
     UnhookWindowsHookEx(taken_);
   }
-  PaintCounter(const PaintCounter&) = delete;
-  PaintCounter& operator=(const PaintCounter&) = delete;
+  WindowMessageCounter(const WindowMessageCounter&) = delete;
+  WindowMessageCounter& operator=(const WindowMessageCounter&) = delete;
 
   bool Hooked() const { return sent_ && taken_; }
-  int Of(HWND window) const {
-    const auto found = Counts().find(window);
-    return found == Counts().end() ? 0 : found->second;
-  }
+  int PaintsOf(HWND window) const { return CountOf(Counts(), window); }
+  int PositionChangesOf(HWND window) const { return CountOf(PositionCounts(), window); }
 
  private:
   // Hooks carry no context: one counter at a time per test program.
@@ -37,9 +38,18 @@ class PaintCounter {
     static std::map<HWND, int> counts;
     return counts;
   }
+  static std::map<HWND, int>& PositionCounts() {
+    static std::map<HWND, int> counts;
+    return counts;
+  }
+  static int CountOf(const std::map<HWND, int>& counts, HWND window) {
+    const auto found = counts.find(window);
+    return found == counts.end() ? 0 : found->second;
+  }
   static LRESULT CALLBACK Sent(int code, WPARAM wparam, LPARAM lparam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lparam);
     if (code == HC_ACTION && call->message == WM_PAINT) ++Counts()[call->hwnd];
+    if (code == HC_ACTION && call->message == WM_WINDOWPOSCHANGING) ++PositionCounts()[call->hwnd];
     return CallNextHookEx(nullptr, code, wparam, lparam);
   }
   static LRESULT CALLBACK Taken(int code, WPARAM wparam, LPARAM lparam) {
