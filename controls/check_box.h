@@ -57,7 +57,7 @@ class TsuiCheckBox : public TCustomControl {
   virtual bool KeyToggles() { return true; }
 
   void CreateParams(TCreateParams& params) override;
-  void CreateHandleDone() override;
+  void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void Paint() override;

@@ -42,16 +42,18 @@ void TsuiCheckBox::FitToFace(const Bitmap& image, ::Canvas& canvas) {
             std::max(canvas.TextHeight("W") + 2, image.Height()) + 4);
 }
 
-void TsuiCheckBox::CreateHandleDone() {
-  TCustomControl::CreateHandleDone();
-  // Fitted before the window first shows, so that its first paint does not resize it.
-  if (!auto_size_) return;
-  Bitmap image;
-  LoadFace(image);
-  Bitmap surface;
-  ::Canvas& measure = surface.Canvas();
-  measure.Font().Assign(Font());
-  FitToFace(image, measure);
+void TsuiCheckBox::CreateWnd() {
+  // Fitted before its window is made, so that the window is made at its size and neither
+  // its making nor its first paint has to resize it.
+  if (auto_size_) {
+    Bitmap image;
+    LoadFace(image);
+    Bitmap surface;
+    ::Canvas& measure = surface.Canvas();
+    measure.Font().Assign(Font());
+    FitToFace(image, measure);
+  }
+  TCustomControl::CreateWnd();
 }
 
 void TsuiCheckBox::Paint() {

@@ -360,12 +360,22 @@ void TsuiForm::Loaded() {
   if (HostIsMDIChild()) UpdateRegion();
 }
 
+void TsuiForm::CreateWnd() {
+  // Ours is made among the host's children, so the host's window has just been made. It is
+  // taken over before ours is made: losing its caption changes the client area that we
+  // fill, and so we are made at our final size instead of made and resized.
+  if (take_over_window_pending_ && host_->HandleAllocated()) TakeOverPendingHostWindow();
+  TPanel::CreateWnd();
+}
+
 void TsuiForm::CreateHandleDone() {
   TPanel::CreateHandleDone();
-  if (!take_over_window_pending_) return;
-  // Ours is made among the host's children, so the host's window has just been made. It
-  // is not shown yet: its frame is measured and it paints when it appears; only its shape
-  // has to be ready before that.
+  if (take_over_window_pending_) TakeOverPendingHostWindow();
+}
+
+void TsuiForm::TakeOverPendingHostWindow() {
+  // The host is not shown yet: its frame is measured and it paints when it appears; only
+  // its shape has to be ready before that.
   take_over_window_pending_ = false;
   MeasureHostFrame();
   TakeOverHostWindow();

@@ -126,12 +126,14 @@ class TsuiForm : public TPanel, public TsuiMenuForm {
  protected:
   void Paint() override;
   void ColorChanged() override;
+  void CreateWnd() override;
   void CreateHandleDone() override;
   void WndProc(TMessage& message) override;
 
  private:
   void TakeOverHost();
   void TakeOverHostWindow();
+  void TakeOverPendingHostWindow();
   void MeasureHostFrame();
   void ApplyBuiltInStyle(TsuiUIStyle style);
   void ApplyFileThemeStyle();

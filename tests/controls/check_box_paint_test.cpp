@@ -19,6 +19,7 @@
 #include "tests/controls/check_box_probe.h"
 #include "tests/controls/shared_form.h"
 #include "tests/skin/skin_fixture.h"
+#include "tests/support/creation_recorder.h"
 
 namespace {
 
@@ -297,17 +298,21 @@ TEST_F(CheckBoxPaintTest, ANewCaptionResizesTheBoxAtItsNextPaint) {
   EXPECT_GT(box->Width(), short_width);
 }
 
-TEST_F(CheckBoxPaintTest, AnAutoSizedBoxIsFittedAsItsWindowIsMadeSoItsFirstPaintKeepsTheSize) {
+TEST_F(CheckBoxPaintTest, AnAutoSizedBoxIsMadeAtItsFittedSizeSoItsFirstPaintKeepsTheSize) {
   auto* box = new TsuiCheckBox(&SharedForm());
   boxes_.push_back(box);
   box->SetUIStyle(TsuiUIStyle::WinXP);
   box->SetCaption("Keep");
   box->SetBounds(12, 12, 93, 17);
+  const CreationRecorder recorder;
   box->SetParent(&SharedForm());
   RECT window{};
   GetWindowRect(box->Handle(), &window);  // made now; nothing has painted it yet
   const SIZE made{window.right - window.left, window.bottom - window.top};
   EXPECT_NE(made.cx, 93) << "fitted before the first paint";
+  const RECT asked = CreationRecorder::Created().at(box->Handle());
+  EXPECT_EQ(asked.right - asked.left, made.cx) << "made at the stored size and resized after";
+  EXPECT_EQ(asked.bottom - asked.top, made.cy);
   PaintedFace(*box);
   EXPECT_EQ(box->Width(), made.cx) << "the paint finds it fitted already";
   EXPECT_EQ(box->Height(), made.cy);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "frame/form_classes.h"
 #include "frame/menu_bar.h"
 #include "tests/frame/form_test_support.h"
+#include "tests/support/creation_recorder.h"
 #include "tests/support/window_message_counter.h"
 #include "toolkit/description_reader.h"
 #include "toolkit/handler_table.h"
@@ -130,33 +130,6 @@ TEST(FormDescriptionTest, MainWindowFormIsReadWithItsButtonsSectionsAndMenu) {
   Pump();
 }
 
-// The place each window of this thread was created at, as CreateWindowEx was asked for it.
-class CreationRecorder {
- public:
-  CreationRecorder() : hook_(SetWindowsHookExA(WH_CBT, &CreationRecorder::Record, nullptr, GetCurrentThreadId())) {
-    Created().clear();
-  }
-  ~CreationRecorder() { UnhookWindowsHookEx(hook_); }
-  CreationRecorder(const CreationRecorder&) = delete;
-  CreationRecorder& operator=(const CreationRecorder&) = delete;
-
-  static std::map<HWND, RECT>& Created() {
-    static std::map<HWND, RECT> created;
-    return created;
-  }
-
- private:
-  static LRESULT CALLBACK Record(int code, WPARAM wparam, LPARAM lparam) {
-    if (code == HCBT_CREATEWND) {
-      const CREATESTRUCTA& params = *reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
-      Created()[reinterpret_cast<HWND>(wparam)] = {params.x, params.y, params.x + params.cx, params.y + params.cy};
-    }
-    return CallNextHookEx(nullptr, code, wparam, lparam);
-  }
-
-  HHOOK hook_;
-};
-
 // A dialog-framed window with a skinned form and a panel on it, as a program stores it.
 constexpr char kSkinnedHostDescription[] =
     "object Host: TForm\n"
@@ -212,6 +185,12 @@ TEST(FormDescriptionTest, FormReadWithoutWindowGetsItsWindowsWhenTheyAreNeeded) 
   EXPECT_EQ(panel_creation->second.right, 120);
   EXPECT_EQ(panel_creation->second.bottom, 70);
   EXPECT_EQ(created.count(host->Handle()), 1u);
+  // The host lost its caption before the skinned form was made, so the form was made
+  // filling the client area that it fills now.
+  RECT client;
+  GetClientRect(host->Handle(), &client);
+  ASSERT_EQ(created.count(form->Handle()), 1u);
+  EXPECT_TRUE(EqualRect(&created.at(form->Handle()), &client));
   // Shown, the window shows the skinned frame: the stored border colour at its edge.
   const Bitmap shot = WindowShot(host->Handle());
   EXPECT_EQ(shot.Pixel(0, size.cy - 10), 0x7F7F7Fu);
