@@ -454,7 +454,7 @@ const ClassInfo& TPopupMenu::ClassInfo() const {
 void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
   TForm* main = Application().MainForm();
-  const HWND owner = main && main->HandleAllocated() ? main->Handle() : UtilityWindow();
+  const HWND owner = main && main->HandleAllocated() ? main->Handle() : MenuOwnerWindow();
   UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY;
   if (RightToLeft()) flags |= TPM_RIGHTALIGN | TPM_LAYOUTRTL;
   const auto command = static_cast<WORD>(TrackPopupMenuEx(Handle(), flags, x, y, owner, nullptr));

@@ -1,6 +1,7 @@
 #include "toolkit/utility_window.h"
 
 #include <stdexcept>
+#include <string>
 
 #include "toolkit/menu_owner_draw.h"
 #include "toolkit/timer.h"
@@ -32,21 +33,35 @@ LRESULT CALLBACK UtilityProcedure(HWND window, UINT msg, WPARAM wparam, LPARAM l
   return DefWindowProcA(window, msg, wparam, lparam);
 }
 
-}  // namespace
-
-HWND UtilityWindow() {
-  static HWND window = [] {
+ATOM UtilityClass() {
+  static const ATOM atom = [] {
     WNDCLASSA window_class{};
     window_class.lpfnWndProc = UtilityProcedure;
     window_class.hInstance = GetModuleHandleA(nullptr);
     window_class.lpszClassName = "Tarnwick.Utility";
-    RegisterClassA(&window_class);
-    // A real (hidden) window rather than a message-only one: pop-up menus need an owner
-    // that can be made foreground.
-    HWND made = CreateWindowExA(WS_EX_TOOLWINDOW, "Tarnwick.Utility", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                window_class.hInstance, nullptr);
-    if (!made) throw std::runtime_error("Cannot create the program's utility window");
-    return made;
+    return RegisterClassA(&window_class);
   }();
+  return atom;
+}
+
+HWND MakeUtilityWindow(HWND parent, const char* what) {
+  HWND made = CreateWindowExA(WS_EX_TOOLWINDOW, MAKEINTATOM(UtilityClass()), "", WS_POPUP, 0, 0, 0, 0, parent,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!made) throw std::runtime_error(std::string("Cannot create the program's ") + what);
+  return made;
+}
+
+}  // namespace
+
+HWND UtilityWindow() {
+  // Message-only: it never shows, so the window system has nothing to set up for it.
+  static const HWND window = MakeUtilityWindow(HWND_MESSAGE, "utility window");
+  return window;
+}
+
+HWND MenuOwnerWindow() {
+  // A real (hidden) window rather than a message-only one: a pop-up menu needs an owner
+  // that can be made foreground. Made when a menu first needs it.
+  static const HWND window = MakeUtilityWindow(nullptr, "menu owner window");
   return window;
 }

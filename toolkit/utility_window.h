@@ -1,7 +1,9 @@
-// One hidden window per program that receives what belongs to no form: the ticks of
-// timers and the owner drawing of pop-up menus shown without a form.
+// Hidden windows of the program that receive what belongs to no form.
 #pragma once
 
 #include <windows.h>
 
+// The ticks of timers.
 HWND UtilityWindow();
+// The owner of pop-up menus shown without a form, and so their owner drawing.
+HWND MenuOwnerWindow();
