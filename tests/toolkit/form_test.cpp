@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "tests/support/window_message_counter.h"
@@ -219,9 +220,8 @@ TEST(FormTest, CloseAsksFirstAndCanBeRefused) {
   EXPECT_EQ(form.ModalResult(), IDCANCEL);
 }
 
-TEST(FormTest, AlignedChildrenFollowTheClientArea) {
-  TForm form(nullptr);
-  form.SetBounds(0, 0, 400, 300);
+// A 30-pixel high button aligned to the top of the form and an edit box filling the rest.
+std::pair<TButton*, TEdit*> AddTopAndClient(TForm& form) {
   auto* top = new TButton(&form);
   top->SetParent(&form);
   top->SetHeight(30);
@@ -229,6 +229,13 @@ TEST(FormTest, AlignedChildrenFollowTheClientArea) {
   auto* client = new TEdit(&form);
   client->SetParent(&form);
   client->SetAlign(TAlign::alClient);
+  return {top, client};
+}
+
+TEST(FormTest, AlignedChildrenFollowTheClientArea) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 400, 300);
+  const auto [top, client] = AddTopAndClient(form);
   form.Show();
   form.SetClientSize(200, 100);
   Pump();
@@ -268,13 +275,7 @@ TEST(FormTest, AFormThatAppearsIsPaintedWholeWhileItIsActivatedAndEachControlOnc
 TEST(FormTest, RealigningControlsThatAlreadyFitMovesNoWindow) {
   TForm form(nullptr);
   form.SetBounds(0, 0, 400, 300);
-  auto* top = new TPanel(&form);
-  top->SetParent(&form);
-  top->SetHeight(30);
-  top->SetAlign(TAlign::alTop);
-  auto* client = new TPanel(&form);
-  client->SetParent(&form);
-  client->SetAlign(TAlign::alClient);
+  const auto [top, client] = AddTopAndClient(form);
   form.Show();
   Pump();
   const RECT fitted = client->BoundsRect();
