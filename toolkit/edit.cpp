@@ -39,6 +39,9 @@ void TEdit::CreateParams(TCreateParams& params) {
   if (read_only_) params.style |= ES_READONLY;
   if (char_case_ == TEditCharCase::ecUpperCase) params.style |= ES_UPPERCASE;
   if (char_case_ == TEditCharCase::ecLowerCase) params.style |= ES_LOWERCASE;
+  // A password box from the start masks with "*" already: told that character after it is
+  // made, it has nothing to restyle and redraw.
+  if (password_char_) params.style |= ES_PASSWORD;
   if (border_style_ == TEditBorderStyle::bsSingle) params.ex_style |= WS_EX_CLIENTEDGE;
   params.caption = TControl::Text();
 }

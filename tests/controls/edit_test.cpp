@@ -299,4 +299,18 @@ TEST_F(EditTest, APasswordShowsOneMaskPerCharacterAndKeepsTheText) {
   EXPECT_NE(ClientPixels(*password), ClientPixels(*plain)) << "never the characters";
 }
 
+TEST_F(EditTest, AMaskCharacterGivenBeforeTheWindowIsMadeIsTheOneShown) {
+  auto* hashes = Own(new TsuiEdit(&SharedForm()));
+  hashes->SetPasswordChar('#');
+  hashes->SetParent(&SharedForm());
+  hashes->SetBounds(20, 20, kWidth, kHeight);
+  TsuiEdit* shown = NewEdit(1);
+  hashes->SetText("pw");
+  shown->SetText("##");
+  PumpMessages();
+  EXPECT_EQ(hashes->Text(), "pw");
+  EXPECT_EQ(SendMessageA(hashes->Handle(), EM_GETPASSWORDCHAR, 0, 0), '#');
+  EXPECT_EQ(ClientPixels(*hashes), ClientPixels(*shown)) << "shows ##";
+}
+
 }  // namespace
