@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include <cstdio>
+#include <stdexcept>
 
 std::string NewTemporaryFilePath() {
   char directory[MAX_PATH + 1] = {};
@@ -12,7 +13,9 @@ std::string NewTemporaryFilePath() {
   if (!path.empty() && path.back() != '\\') path += '\\';
 
   GUID guid{};
-  CoCreateGuid(&guid);
+  // Without a fresh GUID every temporary file would get the same name, and one reader could
+  // read or delete another's file; the skin fails to load instead, silently as skins do.
+  if (FAILED(CoCreateGuid(&guid))) throw std::runtime_error("no unique name for a temporary file");
   char text[40];
   std::snprintf(text, sizeof text, "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
                 static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0], guid.Data4[1],
