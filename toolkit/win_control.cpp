@@ -199,14 +199,15 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   const RECT before = BoundsRect();
   TControl::SetBounds(left, top, width, height);
   if (syncing_from_window_) return;
+  if (!handle_) {
+    Realign();
+    return;
+  }
   // Our record follows the window (WM_WINDOWPOSCHANGED), so a window that already has these
   // bounds needs no trip to the window system, which realigning asks for again and again.
   const RECT after = BoundsRect();
-  if (handle_ && EqualRect(&before, &after)) return;
-  if (handle_) {
+  if (!EqualRect(&before, &after)) {
     SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    Realign();
   }
 }
 
